@@ -1,0 +1,171 @@
+#include "core/numeric_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <system_error>
+
+namespace lumiq {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Returns the index just past a run of digits starting at i.
+std::size_t SkipDigits(std::string_view s, std::size_t i) {
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  return i;
+}
+
+// 10^n for n in 0..22: every one of them is exact in a double.
+constexpr std::array<double, 23> kPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Beyond this magnitude a double has no fractional bits.
+constexpr double kNoFraction = 4503599627370496.0;  // 2^52
+
+// Half-to-even rounding to an integer, written out so that it does not depend
+// on the floating-point environment's rounding mode.
+double RoundToEvenInteger(double y) {
+  const double magnitude = std::fabs(y);
+  if (!(magnitude < kNoFraction)) return y;
+  double whole = std::floor(magnitude);
+  const double fraction = magnitude - whole;  // exact for magnitude < 2^52
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  return std::copysign(whole, y);
+}
+
+}  // namespace
+
+std::optional<double> ParseNumericText(std::string_view text) noexcept {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+  // The mantissa needs at least one digit, before or after the point.
+  const std::size_t numberStart = i;
+  const std::size_t intEnd = SkipDigits(text, i);
+  std::size_t end = intEnd;
+  std::size_t fractionDigits = 0;
+  if (end < text.size() && text[end] == '.') {
+    const std::size_t fractionEnd = SkipDigits(text, end + 1);
+    fractionDigits = fractionEnd - (end + 1);
+    end = fractionEnd;
+  }
+  if (intEnd == numberStart && fractionDigits == 0) return std::nullopt;
+
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+    std::size_t j = end + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    const std::size_t exponentEnd = SkipDigits(text, j);
+    if (exponentEnd == j) return std::nullopt;
+    end = exponentEnd;
+  }
+  for (std::size_t k = end; k < text.size(); ++k) {
+    if (!IsBlank(text[k])) return std::nullopt;
+  }
+
+  // The grammar above is a subset of what from_chars reads in general format,
+  // so it must consume exactly the same span; it reports out-of-range values
+  // (overflow and underflow to zero) without touching the result.
+  double value = 0.0;
+  const char* first = text.data() + numberStart;
+  const char* last = text.data() + end;
+  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
+  return negative ? -value : value;
+}
+
+bool IsNumericText(std::string_view text) noexcept { return ParseNumericText(text).has_value(); }
+
+double TextToDouble(std::string_view text) {
+  if (const auto value = ParseNumericText(text)) return *value;
+  throw std::invalid_argument("TextToDouble: text is not numeric");
+}
+
+std::string DoubleToText(double value) {
+  if (!std::isfinite(value)) return {};
+  if (value == 0.0) return "0";  // also negative zero
+
+  // "d.dddddddddddddde+XX": exactly 15 significant digits, correctly rounded.
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, 14);
+  const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+
+  const bool negative = sci.front() == '-';
+  const std::size_t markerAt = sci.find('e');
+  std::string digits;
+  digits.reserve(15);
+  for (const char c : sci.substr(0, markerAt)) {
+    if (IsDigit(c)) digits.push_back(c);
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  int exponent = 0;
+  const std::string_view exponentText = sci.substr(markerAt + 1);
+  const char* exponentFirst = exponentText.data() + (exponentText.front() == '+' ? 1 : 0);
+  std::from_chars(exponentFirst, exponentText.data() + exponentText.size(), exponent);
+
+  std::string out;
+  out.reserve(24);
+  if (negative) out.push_back('-');
+  const auto count = static_cast<int>(digits.size());
+  if (exponent < -4 || exponent > 14) {
+    out.push_back(digits[0]);
+    if (count > 1) {
+      out.push_back('.');
+      out.append(digits, 1);
+    }
+    out.push_back('E');
+    out.push_back(exponent < 0 ? '-' : '+');
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) out.push_back('0');
+    out.append(std::to_string(magnitude));
+  } else if (exponent < 0) {
+    out.append("0.");
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out.append(digits);
+  } else {
+    const int wholeDigits = exponent + 1;
+    if (count <= wholeDigits) {
+      out.append(digits);
+      out.append(static_cast<std::size_t>(wholeDigits - count), '0');
+    } else {
+      out.append(digits, 0, static_cast<std::size_t>(wholeDigits));
+      out.push_back('.');
+      out.append(digits, static_cast<std::size_t>(wholeDigits));
+    }
+  }
+  return out;
+}
+
+double RoundHalfEven(double x, int places) noexcept {
+  if (places < 0) places = 0;
+  if (places > 22) places = 22;
+  if (!(std::fabs(x) < kNoFraction)) return x;  // also inf and NaN
+  const double scale = kPowersOfTen[static_cast<std::size_t>(places)];
+  const double scaled = x * scale;
+  // A scaled value past 2^52 has no digits left to round: keep x as it is.
+  if (!(std::fabs(scaled) < kNoFraction)) return x;
+  return RoundToEvenInteger(scaled) / scale;
+}
+
+double Floor(double x) noexcept { return std::floor(x); }
+
+std::int32_t ToInt32(double x) noexcept {
+  if (std::isnan(x)) return 0;
+  const double rounded = RoundToEvenInteger(x);
+  if (rounded <= static_cast<double>(std::numeric_limits<std::int32_t>::min())) {
+    return std::numeric_limits<std::int32_t>::min();
+  }
+  if (rounded >= static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+    return std::numeric_limits<std::int32_t>::max();
+  }
+  return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace lumiq
