@@ -10,8 +10,14 @@ using ColorRef = std::int32_t;
 
 inline constexpr ColorRef kBlack = 0;
 
-constexpr int RedOf(ColorRef c) noexcept { return c & 0xFF; }
-constexpr int GreenOf(ColorRef c) noexcept { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(ColorRef c) noexcept { return (c >> 16) & 0xFF; }
+constexpr int RedOf(ColorRef c) noexcept {
+  return c & 0xFF;
+}
+constexpr int GreenOf(ColorRef c) noexcept {
+  return (c >> 8) & 0xFF;
+}
+constexpr int BlueOf(ColorRef c) noexcept {
+  return (c >> 16) & 0xFF;
+}
 
 }  // namespace lumiq

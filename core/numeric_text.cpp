@@ -10,8 +10,12 @@
 namespace lumiq {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Returns the index just past a run of digits starting at i.
 std::size_t SkipDigits(std::string_view s, std::size_t i) {
@@ -20,9 +24,9 @@ std::size_t SkipDigits(std::string_view s, std::size_t i) {
 }
 
 // 10^n for n in 0..22: every one of them is exact in a double.
-constexpr std::array<double, 23> kPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Beyond this magnitude a double has no fractional bits.
 constexpr double kNoFraction = 4503599627370496.0;  // 2^52
@@ -80,7 +84,9 @@ std::optional<double> ParseNumericText(std::string_view text) noexcept {
   return negative ? -value : value;
 }
 
-bool IsNumericText(std::string_view text) noexcept { return ParseNumericText(text).has_value(); }
+bool IsNumericText(std::string_view text) noexcept {
+  return ParseNumericText(text).has_value();
+}
 
 double TextToDouble(std::string_view text) {
   if (const auto value = ParseNumericText(text)) return *value;
@@ -154,7 +160,9 @@ double RoundHalfEven(double x, int places) noexcept {
   return RoundToEvenInteger(scaled) / scale;
 }
 
-double Floor(double x) noexcept { return std::floor(x); }
+double Floor(double x) noexcept {
+  return std::floor(x);
+}
 
 std::int32_t ToInt32(double x) noexcept {
   if (std::isnan(x)) return 0;

@@ -4,6 +4,7 @@
 
 #include "form/contact.h"
 #include "form/conversion_flow.h"
+#include "form/readouts.h"
 
 namespace lumiq {
 namespace {
@@ -15,7 +16,12 @@ struct Route {
 };
 
 // mcd, deg, Power and Efficiency have no change handler.
-constexpr std::array<Route<Field>, 0> kChangeRoutes = {};
+constexpr std::array<Route<Field>, 4> kChangeRoutes = {{
+    {Field::Voltage, &UpdatePowerEfficiency},
+    {Field::Current, &UpdatePowerEfficiency},
+    {Field::mlm, &UpdatePowerEfficiency},
+    {Field::Wavelength, &UpdateColorEstimate},
+}};
 
 constexpr std::array<Route<Control>, kControlCount> kClickRoutes = {{
     {Control::C_mlm, &ChooseIntensityToFlux},
@@ -34,8 +40,12 @@ Handler Find(const std::array<Route<Key>, N>& routes, Key key) {
 
 }  // namespace
 
-Handler ChangeHandlerOf(Field field) noexcept { return Find(kChangeRoutes, field); }
+Handler ChangeHandlerOf(Field field) noexcept {
+  return Find(kChangeRoutes, field);
+}
 
-Handler ClickHandlerOf(Control control) noexcept { return Find(kClickRoutes, control); }
+Handler ClickHandlerOf(Control control) noexcept {
+  return Find(kClickRoutes, control);
+}
 
 }  // namespace lumiq

@@ -8,8 +8,12 @@
 namespace lumiq {
 namespace {
 
-constexpr std::size_t Index(Field f) { return static_cast<std::size_t>(f); }
-constexpr std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
+constexpr std::size_t Index(Field f) {
+  return static_cast<std::size_t>(f);
+}
+constexpr std::size_t Index(Control c) {
+  return static_cast<std::size_t>(c);
+}
 
 struct FieldStart {
   Field field;
@@ -57,8 +61,12 @@ static_assert(InEnumerationOrder(kControlStart, [](const ControlStart& s) { retu
 
 }  // namespace
 
-std::string_view NameOf(Field field) noexcept { return kFieldStart[Index(field)].name; }
-std::string_view NameOf(Control control) noexcept { return kControlStart[Index(control)].name; }
+std::string_view NameOf(Field field) noexcept {
+  return kFieldStart[Index(field)].name;
+}
+std::string_view NameOf(Control control) noexcept {
+  return kControlStart[Index(control)].name;
+}
 
 FormModel::FormModel(MessageSink showMessage) : m_showMessage(std::move(showMessage)) {
   for (const FieldStart& start : kFieldStart) {
@@ -69,7 +77,9 @@ FormModel::FormModel(MessageSink showMessage) : m_showMessage(std::move(showMess
   }
 }
 
-bool FormModel::IsEnabled(Control c) const { return m_controlEnabled[Index(c)]; }
+bool FormModel::IsEnabled(Control c) const {
+  return m_controlEnabled[Index(c)];
+}
 
 template <typename Notify>
 void FormModel::NotifyObservers(Notify notify) {
@@ -120,7 +130,8 @@ void FormModel::ShowMessage(std::string_view text) const {
 }
 
 void FormModel::AddObserver(FormObserver* observer) {
-  if (observer && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
+  if (observer &&
+      std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
     m_observers.push_back(observer);
   }
 }

@@ -16,7 +16,11 @@
 
 namespace lumiq {
 
-enum class ConversionDirection : std::int16_t { None = 0, IntensityToFlux = 1, FluxToIntensity = 2 };
+enum class ConversionDirection : std::int16_t {
+  None = 0,
+  IntensityToFlux = 1,
+  FluxToIntensity = 2
+};
 
 enum class Field { mcd, deg, mlm, Voltage, Current, Power, Efficiency, Wavelength };
 inline constexpr std::size_t kFieldCount = 8;

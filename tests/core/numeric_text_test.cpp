@@ -60,32 +60,40 @@ TEST_P(RejectedText, IsNotNumericAndCannotBeConverted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, RejectedText,
-    testing::Values(
-        Rejected{"Empty", ""}, Rejected{"BlanksOnly", "   "}, Rejected{"PlusOnly", "+"},
-        Rejected{"MinusOnly", "-"}, Rejected{"PointOnly", "."}, Rejected{"SignAndPoint", "-."},
-        Rejected{"ExponentWithoutDigits", "1e"}, Rejected{"ExponentSignWithoutDigits", "1e+"},
-        Rejected{"ExponentOnly", "e5"}, Rejected{"PointThenExponent", ".e5"},
-        Rejected{"PromptVolts", "in Volts"}, Rejected{"PromptMilliAmps", "in milliAmps"},
-        Rejected{"PromptNm", "in nm"}, Rejected{"Inf", "inf"}, Rejected{"Infinity", "infinity"},
-        Rejected{"Nan", "nan"}, Rejected{"SignedInf", "-inf"}, Rejected{"Hexadecimal", "0x1A"},
-        Rejected{"TrailingLetter", "12a"}, Rejected{"Unit", "3.3 V"},
-        Rejected{"DoubleSign", "--5"}, Rejected{"SignAfterBlank", "- 5"},
-        Rejected{"BlankInside", "1 000"}, Rejected{"GroupSeparator", "1,000"},
-        Rejected{"DecimalComma", "3,3"}, Rejected{"TwoPoints", "1.2.3"},
-        Rejected{"Overflow", "1e400"}, Rejected{"NegativeOverflow", "-1e400"},
-        Rejected{"JustPastLargest", "1.7976931348623159e308"},
-        Rejected{"UnderflowToZero", "1e-400"}, Rejected{"HugeExponentDigits", "1e99999999999999999999"},
-        Rejected{"NulInside", std::string("1\0" "2", 3)}, Rejected{"NewlineAfter", "5\n"},
-        Rejected{"NoBreakSpace", "\xC2\xA0" "5"}, Rejected{"FullWidthDigit", "\xEF\xBC\x95"},
-        Rejected{"ArabicIndicDigit", "\xD9\xA5"}, Rejected{"InvalidUtf8", "5\xFF"}),
+    testing::Values(Rejected{"Empty", ""}, Rejected{"BlanksOnly", "   "}, Rejected{"PlusOnly", "+"},
+                    Rejected{"MinusOnly", "-"}, Rejected{"PointOnly", "."},
+                    Rejected{"SignAndPoint", "-."}, Rejected{"ExponentWithoutDigits", "1e"},
+                    Rejected{"ExponentSignWithoutDigits", "1e+"}, Rejected{"ExponentOnly", "e5"},
+                    Rejected{"PointThenExponent", ".e5"}, Rejected{"PromptVolts", "in Volts"},
+                    Rejected{"PromptMilliAmps", "in milliAmps"}, Rejected{"PromptNm", "in nm"},
+                    Rejected{"Inf", "inf"}, Rejected{"Infinity", "infinity"},
+                    Rejected{"Nan", "nan"}, Rejected{"SignedInf", "-inf"},
+                    Rejected{"Hexadecimal", "0x1A"}, Rejected{"TrailingLetter", "12a"},
+                    Rejected{"Unit", "3.3 V"}, Rejected{"DoubleSign", "--5"},
+                    Rejected{"SignAfterBlank", "- 5"}, Rejected{"BlankInside", "1 000"},
+                    Rejected{"GroupSeparator", "1,000"}, Rejected{"DecimalComma", "3,3"},
+                    Rejected{"TwoPoints", "1.2.3"}, Rejected{"Overflow", "1e400"},
+                    Rejected{"NegativeOverflow", "-1e400"},
+                    Rejected{"JustPastLargest", "1.7976931348623159e308"},
+                    Rejected{"UnderflowToZero", "1e-400"},
+                    Rejected{"HugeExponentDigits", "1e99999999999999999999"},
+                    Rejected{"NulInside", std::string("1\0"
+                                                      "2",
+                                                      3)},
+                    Rejected{"NewlineAfter", "5\n"},
+                    Rejected{"NoBreakSpace",
+                             "\xC2\xA0"
+                             "5"},
+                    Rejected{"FullWidthDigit", "\xEF\xBC\x95"},
+                    Rejected{"ArabicIndicDigit", "\xD9\xA5"}, Rejected{"InvalidUtf8", "5\xFF"}),
     [](const auto& info) { return info.param.name; });
 
 // An independent statement of the grammar, to compare against on many texts.
 const std::regex kGrammar(R"(^[ \t]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*$)");
 
 std::vector<std::string> GeneratedTexts() {
-  const std::vector<std::string> pieces = {"",  " ",  "\t", "+", "-", "0", "7", "12", ".",
-                                           "e", "E",  "e-", "5", "x", ",", "9", "e+", "in"};
+  const std::vector<std::string> pieces = {"",  " ", "\t", "+", "-", "0", "7", "12", ".",
+                                           "e", "E", "e-", "5", "x", ",", "9", "e+", "in"};
   std::vector<std::string> texts = {""};
   for (int length = 0; length < 4; ++length) {
     const std::size_t before = texts.size();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/numeric_text.h"
+#include "tests/support/param_name.h"
 
 namespace lumiq {
 namespace {
@@ -39,24 +40,19 @@ TEST_P(ReferenceTable, ConversionsShowTheReferenceText) {
   EXPECT_EQ(DoubleToText(FluxToIntensity(100.0, sr).value()), GetParam().intensityOf100mlm);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Apex, ReferenceTable,
-    testing::Values(Reference{1, 0.0002392444437434194, "0.2", "417982.5"},
-                    Reference{10, 0.023909417039560073, "23.9", "4182.5"},
-                    Reference{15, 0.05375352131748259, "53.8", "1860.3"},
-                    Reference{30, 0.21409434761688978, "214.1", "467.1"},
-                    Reference{60, 0.8417872144850123, "841.8", "118.8"},
-                    Reference{90, 1.8403023690385358, "1840.3", "54.3"},
-                    Reference{120, 3.1415926536185137, "3141.6", "31.8"},
-                    Reference{180, 6.283185307232066, "6283.2", "15.9"},
-                    Reference{359.9, 12.566368221940587, "12566.4", "8"}),
-    [](const auto& info) {
-      std::string name = "Degrees" + DoubleToText(info.param.degrees);
-      for (char& c : name) {
-        if (c == '.') c = '_';
-      }
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Apex, ReferenceTable,
+                         testing::Values(Reference{1, 0.0002392444437434194, "0.2", "417982.5"},
+                                         Reference{10, 0.023909417039560073, "23.9", "4182.5"},
+                                         Reference{15, 0.05375352131748259, "53.8", "1860.3"},
+                                         Reference{30, 0.21409434761688978, "214.1", "467.1"},
+                                         Reference{60, 0.8417872144850123, "841.8", "118.8"},
+                                         Reference{90, 1.8403023690385358, "1840.3", "54.3"},
+                                         Reference{120, 3.1415926536185137, "3141.6", "31.8"},
+                                         Reference{180, 6.283185307232066, "6283.2", "15.9"},
+                                         Reference{359.9, 12.566368221940587, "12566.4", "8"}),
+                         [](const auto& info) {
+                           return testing_support::ParamName("Degrees", info.param.degrees);
+                         });
 
 TEST(Conversion, NegativeIntensityConvertsLikeAnyOther) {
   EXPECT_EQ(IntensityToFlux(-1000.0, SolidAngleFromApex(30)), -214.1);
@@ -81,13 +77,12 @@ TEST_P(NoFiniteResultCase, GivesNoValue) {
 
 constexpr double kMax = std::numeric_limits<double>::max();
 
-INSTANTIATE_TEST_SUITE_P(
-    Overflow, NoFiniteResultCase,
-    testing::Values(NoFiniteResult{"ProductBeyondRange", kMax, 90, true},
-                    NoFiniteResult{"QuotientBeyondRange", kMax, 30, false},
-                    NoFiniteResult{"ZeroSolidAngle", 100, 1e-7, false},
-                    NoFiniteResult{"ZeroOverZeroSolidAngle", 0, 1e-7, false}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Overflow, NoFiniteResultCase,
+                         testing::Values(NoFiniteResult{"ProductBeyondRange", kMax, 90, true},
+                                         NoFiniteResult{"QuotientBeyondRange", kMax, 30, false},
+                                         NoFiniteResult{"ZeroSolidAngle", 100, 1e-7, false},
+                                         NoFiniteResult{"ZeroOverZeroSolidAngle", 0, 1e-7, false}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(SolidAngle, VanishesForTheNarrowestCones) {
   EXPECT_EQ(SolidAngleFromApex(1e-7), 0.0);

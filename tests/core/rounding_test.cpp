@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rounding{"TenthsBelowHalf", 12.345, 1, 12.3}, Rounding{"TenthsToWhole", 7.9577, 1, 8.0},
         Rounding{"NegativeTie", -2.5, 0, -2.0}, Rounding{"NegativeAboveHalf", -2.51, 0, -3.0},
         Rounding{"NegativeToZeroKeepsSign", -0.4, 0, -0.0}, Rounding{"ZeroTieToEven", 0.5, 0, 0.0},
-        Rounding{"ScaledTieFollowsText", 0.35, 1, 0.4}, Rounding{"ScaledTieDownFollowsText", 3.45, 1, 3.4},
+        Rounding{"ScaledTieFollowsText", 0.35, 1, 0.4},
+        Rounding{"ScaledTieDownFollowsText", 3.45, 1, 3.4},
         Rounding{"ConversionExample", 214.09434761688978, 1, 214.1},
         Rounding{"LargeKeptWhole", 1e308, 1, 1e308}, Rounding{"LargestKept", kMax, 0, kMax},
         Rounding{"NoFractionBitsKept", 4503599627370497.0, 1, 4503599627370497.0},
@@ -73,7 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Whole{"SaturatesLow", -1e10, -1e10, std::numeric_limits<std::int32_t>::min()}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ToInt32NaN, GivesZero) { EXPECT_EQ(ToInt32(std::numeric_limits<double>::quiet_NaN()), 0); }
+TEST(ToInt32NaN, GivesZero) {
+  EXPECT_EQ(ToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
+}
 
 }  // namespace
 }  // namespace lumiq

@@ -47,8 +47,8 @@ Flags FlagsOf(const FormModel& m) {
 }
 
 void PrintTo(const Flags& f, std::ostream* os) {
-  *os << "{mcd " << f.mcd << ", deg " << f.deg << ", mlm " << f.mlm << ", Calculate "
-      << f.calculate << ", chosen " << static_cast<int>(f.chosen) << "}";
+  *os << "{mcd " << f.mcd << ", deg " << f.deg << ", mlm " << f.mlm << ", Calculate " << f.calculate
+      << ", chosen " << static_cast<int>(f.chosen) << "}";
 }
 
 TEST(TypicalConversion, IntensityToFluxEndToEnd) {
@@ -86,47 +86,51 @@ TEST_P(StateTable, FlagsAfterEachEvent) {
 
 INSTANTIATE_TEST_SUITE_P(
     Events, StateTable,
-    testing::Values(
-        StateRow{"Start", [](FormDriver&) {}, {false, false, false, false, ConversionDirection::None}},
-        StateRow{"CalculateAtStartIsIgnored", [](FormDriver& d) { d.Click(Control::Calculate); },
-                 {false, false, false, false, ConversionDirection::None}},
-        StateRow{"ClickIntensityToFlux", [](FormDriver& d) { d.Click(Control::C_mlm); },
-                 {true, true, false, true, k1}},
-        StateRow{"ClickFluxToIntensity", [](FormDriver& d) { d.Click(Control::C_mcd); },
-                 {false, true, true, true, k2}},
-        StateRow{"SwitchDirection",
-                 [](FormDriver& d) {
-                   d.Click(Control::C_mlm);
-                   d.Click(Control::C_mcd);
-                 },
-                 {false, true, true, true, k2}},
-        StateRow{"CalculateSuccess",
-                 [](FormDriver& d) {
-                   d.Click(Control::C_mcd);
-                   d.Type(Field::mlm, "100");
-                   d.Type(Field::deg, "30");
-                   d.Click(Control::Calculate);
-                 },
-                 {false, false, false, false, ConversionDirection::None}},
-        StateRow{"CalculateFailureKeepsDirection1",
-                 [](FormDriver& d) {
-                   d.Click(Control::C_mlm);
-                   d.Click(Control::Calculate);
-                 },
-                 {false, false, false, false, k1}},
-        StateRow{"CalculateFailureKeepsDirection2",
-                 [](FormDriver& d) {
-                   d.Click(Control::C_mcd);
-                   d.Click(Control::Calculate);
-                 },
-                 {false, false, false, false, k2}},
-        StateRow{"CalculateAfterFailureIsIgnored",
-                 [](FormDriver& d) {
-                   d.Click(Control::C_mlm);
-                   d.Click(Control::Calculate);
-                   d.Click(Control::Calculate);
-                 },
-                 {false, false, false, false, k1}}),
+    testing::Values(StateRow{"Start",
+                             [](FormDriver&) {},
+                             {false, false, false, false, ConversionDirection::None}},
+                    StateRow{"CalculateAtStartIsIgnored",
+                             [](FormDriver& d) { d.Click(Control::Calculate); },
+                             {false, false, false, false, ConversionDirection::None}},
+                    StateRow{"ClickIntensityToFlux",
+                             [](FormDriver& d) { d.Click(Control::C_mlm); },
+                             {true, true, false, true, k1}},
+                    StateRow{"ClickFluxToIntensity",
+                             [](FormDriver& d) { d.Click(Control::C_mcd); },
+                             {false, true, true, true, k2}},
+                    StateRow{"SwitchDirection",
+                             [](FormDriver& d) {
+                               d.Click(Control::C_mlm);
+                               d.Click(Control::C_mcd);
+                             },
+                             {false, true, true, true, k2}},
+                    StateRow{"CalculateSuccess",
+                             [](FormDriver& d) {
+                               d.Click(Control::C_mcd);
+                               d.Type(Field::mlm, "100");
+                               d.Type(Field::deg, "30");
+                               d.Click(Control::Calculate);
+                             },
+                             {false, false, false, false, ConversionDirection::None}},
+                    StateRow{"CalculateFailureKeepsDirection1",
+                             [](FormDriver& d) {
+                               d.Click(Control::C_mlm);
+                               d.Click(Control::Calculate);
+                             },
+                             {false, false, false, false, k1}},
+                    StateRow{"CalculateFailureKeepsDirection2",
+                             [](FormDriver& d) {
+                               d.Click(Control::C_mcd);
+                               d.Click(Control::Calculate);
+                             },
+                             {false, false, false, false, k2}},
+                    StateRow{"CalculateAfterFailureIsIgnored",
+                             [](FormDriver& d) {
+                               d.Click(Control::C_mlm);
+                               d.Click(Control::Calculate);
+                               d.Click(Control::Calculate);
+                             },
+                             {false, false, false, false, k1}}),
     [](const auto& info) { return info.param.name; });
 
 struct Conversion {
@@ -154,18 +158,17 @@ TEST_P(SuccessfulConversion, WritesTheRoundedResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, SuccessfulConversion,
-    testing::Values(
-        Conversion{"IntensityToFlux", k1, "1000", "30", "214.1"},
-        Conversion{"FluxToIntensity", k2, "100", "30", "467.1"},
-        Conversion{"NegativeIntensity", k1, "-1000", "30", "-214.1"},
-        Conversion{"WholeResultWithoutDecimals", k2, "100", "359.9", "8"},
-        Conversion{"WholeResultTwelve", k2, "75.4", "180", "12"},
-        Conversion{"BlanksAroundInputs", k1, " 1000 ", " 30 ", "214.1"},
-        Conversion{"ExponentInput", k1, "1e3", "30", "214.1"},
-        Conversion{"NarrowestConeGivesZeroFlux", k1, "1000", "1e-7", "0"},
-        Conversion{"JustBelowTheLargestText", k1, "5.72223497146169e307", "120",
-                   "1.7976931348623E+308"},
-        Conversion{"NearFullSphere", k1, "1000", "359.9", "12566.4"}),
+    testing::Values(Conversion{"IntensityToFlux", k1, "1000", "30", "214.1"},
+                    Conversion{"FluxToIntensity", k2, "100", "30", "467.1"},
+                    Conversion{"NegativeIntensity", k1, "-1000", "30", "-214.1"},
+                    Conversion{"WholeResultWithoutDecimals", k2, "100", "359.9", "8"},
+                    Conversion{"WholeResultTwelve", k2, "75.4", "180", "12"},
+                    Conversion{"BlanksAroundInputs", k1, " 1000 ", " 30 ", "214.1"},
+                    Conversion{"ExponentInput", k1, "1e3", "30", "214.1"},
+                    Conversion{"NarrowestConeGivesZeroFlux", k1, "1000", "1e-7", "0"},
+                    Conversion{"JustBelowTheLargestText", k1, "5.72223497146169e307", "120",
+                               "1.7976931348623E+308"},
+                    Conversion{"NearFullSphere", k1, "1000", "359.9", "12566.4"}),
     [](const auto& info) { return info.param.name; });
 
 struct Failure {
@@ -209,26 +212,26 @@ constexpr const char* kMillilumens = "millilumens, please try again! (";
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FailedConversion,
-    testing::Values(
-        Failure{"DegreesNotNumeric", k1, "1000", "abc", kDegrees, Field::deg},
-        Failure{"DegreesFullCircle", k1, "1000", "360", kDegrees, Field::deg},
-        Failure{"DegreesZero", k2, "100", "0", kDegrees, Field::deg},
-        Failure{"DegreesNegative", k1, "1000", "-5", kDegrees, Field::deg},
-        Failure{"DegreesBeyondCircle", k2, "100", "720", kDegrees, Field::deg},
-        Failure{"DegreesEmptyGivesEmptyParentheses", k1, "1000", "", kDegrees, Field::deg},
-        Failure{"DegreesQuotedUntrimmed", k1, "1000", " abc ", kDegrees, Field::deg},
-        Failure{"DegreesQuotedLiterally", k2, "100", "<b>x</b>", kDegrees, Field::deg},
-        Failure{"DegreesCheckedBeforeInput", k1, "abc", "abc", kDegrees, Field::deg},
-        Failure{"IntensityNotNumeric", k1, "abc", "30", kMillicandela, Field::mcd},
-        Failure{"IntensityEmpty", k1, "", "30", kMillicandela, Field::mcd},
-        Failure{"FluxNotNumeric", k2, "abc", "30", kMillilumens, Field::mlm},
-        Failure{"FluxEmpty", k2, "", "30", kMillilumens, Field::mlm},
-        Failure{"ZeroSolidAngleCannotDivide", k2, "100", "1e-7", kDegrees, Field::deg},
-        Failure{"ZeroSolidAngleBeforeBadFlux", k2, "abc", "1e-7", kDegrees, Field::deg},
-        Failure{"ProductBeyondRange", k1, "1e308", "90", kMillicandela, Field::mcd},
-        Failure{"QuotientBeyondRange", k2, "1e308", "1", kMillilumens, Field::mlm},
-        Failure{"ResultTextBeyondRange", k1, "5.722234971461743e307", "120", kMillicandela,
-                Field::mcd}),
+    testing::Values(Failure{"DegreesNotNumeric", k1, "1000", "abc", kDegrees, Field::deg},
+                    Failure{"DegreesFullCircle", k1, "1000", "360", kDegrees, Field::deg},
+                    Failure{"DegreesZero", k2, "100", "0", kDegrees, Field::deg},
+                    Failure{"DegreesNegative", k1, "1000", "-5", kDegrees, Field::deg},
+                    Failure{"DegreesBeyondCircle", k2, "100", "720", kDegrees, Field::deg},
+                    Failure{"DegreesEmptyGivesEmptyParentheses", k1, "1000", "", kDegrees,
+                            Field::deg},
+                    Failure{"DegreesQuotedUntrimmed", k1, "1000", " abc ", kDegrees, Field::deg},
+                    Failure{"DegreesQuotedLiterally", k2, "100", "<b>x</b>", kDegrees, Field::deg},
+                    Failure{"DegreesCheckedBeforeInput", k1, "abc", "abc", kDegrees, Field::deg},
+                    Failure{"IntensityNotNumeric", k1, "abc", "30", kMillicandela, Field::mcd},
+                    Failure{"IntensityEmpty", k1, "", "30", kMillicandela, Field::mcd},
+                    Failure{"FluxNotNumeric", k2, "abc", "30", kMillilumens, Field::mlm},
+                    Failure{"FluxEmpty", k2, "", "30", kMillilumens, Field::mlm},
+                    Failure{"ZeroSolidAngleCannotDivide", k2, "100", "1e-7", kDegrees, Field::deg},
+                    Failure{"ZeroSolidAngleBeforeBadFlux", k2, "abc", "1e-7", kDegrees, Field::deg},
+                    Failure{"ProductBeyondRange", k1, "1e308", "90", kMillicandela, Field::mcd},
+                    Failure{"QuotientBeyondRange", k2, "1e308", "1", kMillilumens, Field::mlm},
+                    Failure{"ResultTextBeyondRange", k1, "5.722234971461743e307", "120",
+                            kMillicandela, Field::mcd}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DirectionButtons, KeepTheAngleAndTheInputText) {

@@ -74,24 +74,35 @@ TEST_P(Notifications, ReportEachChangeOnceInOrder) {
 }
 
 void Nothing(FormDriver&) {}
-void ChooseIntensity(FormDriver& d) { d.Click(Control::C_mlm); }
-void ChooseFlux(FormDriver& d) { d.Click(Control::C_mcd); }
+void ChooseIntensity(FormDriver& d) {
+  d.Click(Control::C_mlm);
+}
+void ChooseFlux(FormDriver& d) {
+  d.Click(Control::C_mcd);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, Notifications,
     testing::Values(
-        Notification{"EditReported", Nothing, [](FormDriver& d) { d.Type(Field::Voltage, "3"); },
+        Notification{"EditReported",
+                     Nothing,
+                     [](FormDriver& d) { d.Type(Field::Voltage, "3"); },
                      {"text Voltage=3"}},
-        Notification{"SameTextSilent", Nothing,
-                     [](FormDriver& d) { d.Type(Field::Voltage, "in Volts"); }, {}},
-        Notification{"EachDistinctEditOnce", Nothing,
+        Notification{"SameTextSilent",
+                     Nothing,
+                     [](FormDriver& d) { d.Type(Field::Voltage, "in Volts"); },
+                     {}},
+        Notification{"EachDistinctEditOnce",
+                     Nothing,
                      [](FormDriver& d) {
                        d.Type(Field::Wavelength, "5");
                        d.Type(Field::Wavelength, "5");
                        d.Type(Field::Wavelength, "");
                      },
-                     {"text Wavelength=5", "text Wavelength="}},
-        Notification{"IntensityButtonSteps", Nothing, ChooseIntensity,
+                     {"text Wavelength=5", "show Invisible", "text Wavelength="}},
+        Notification{"IntensityButtonSteps",
+                     Nothing,
+                     ChooseIntensity,
                      {"enable mcd", "enable deg", "enable Calculate"}},
         Notification{"IntensityButtonClearsFlux",
                      [](FormDriver& d) {
@@ -115,9 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                      },
                      [](FormDriver& d) { d.Click(Control::Calculate); },
                      {"disable mcd", "disable deg", "text mlm=214.1", "disable Calculate"}},
-        Notification{"DisabledClickSilent", Nothing,
-                     [](FormDriver& d) { d.Click(Control::Calculate); }, {}},
-        Notification{"FlagWritesOnlyWhenChanged", Nothing,
+        Notification{
+            "DisabledClickSilent", Nothing, [](FormDriver& d) { d.Click(Control::Calculate); }, {}},
+        Notification{"FlagWritesOnlyWhenChanged",
+                     Nothing,
                      [](FormDriver& d) {
                        d.model.SetEnabled(Field::Voltage, true);
                        d.model.SetEnabled(Control::Label4, false);
