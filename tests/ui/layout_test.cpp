@@ -1,0 +1,201 @@
+// The window as laid out: every widget's place, caption, font fit, stacking,
+// start state and keyboard order.
+#include <QGroupBox>
+#include <QLabel>
+#include <QtTest>
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/swatch_widget.h"
+#include "ui/wrapped_label.h"
+
+namespace lumiq {
+
+using testing_support::UiFixture;
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { m_ui = std::make_unique<UiFixture>(); }
+  void cleanup() { m_ui.reset(); }
+
+  void windowIsFixedAndTitled() {
+    QCOMPARE(m_ui->window.objectName(), QStringLiteral("Lumiq"));
+    QCOMPARE(m_ui->window.windowTitle(), QStringLiteral("LED utility for light conversion"));
+    QCOMPARE(m_ui->window.size(), QSize(283, 304));
+    QCOMPARE(m_ui->window.minimumSize(), QSize(283, 304));
+    QCOMPARE(m_ui->window.maximumSize(), QSize(283, 304));
+  }
+
+  void widgetGeometry_data() {
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("pixels");
+    // The layout in pixels, 15 twips to the pixel, relative to the container.
+    const struct {
+      const char* name;
+      const char* container;
+      int x, y, w, h;
+    } rows[] = {
+        {"Wavelength", "Lumiq", 24, 248, 65, 19}, {"Efficiency", "Lumiq", 104, 208, 57, 19},
+        {"mcd", "Lumiq", 24, 88, 65, 25},         {"mlm", "Lumiq", 192, 88, 65, 25},
+        {"deg", "Lumiq", 112, 88, 57, 25},        {"Frame1", "Lumiq", 16, 56, 249, 65},
+        {"Label3", "Frame1", 176, 16, 57, 17},    {"Label2", "Frame1", 96, 16, 49, 17},
+        {"Label1", "Frame1", 8, 16, 73, 17},      {"Calculate", "Lumiq", 192, 16, 73, 33},
+        {"C_mcd", "Lumiq", 104, 16, 73, 33},      {"C_mlm", "Lumiq", 16, 16, 73, 33},
+        {"Extra", "Lumiq", 16, 128, 249, 145},    {"Power", "Extra", 88, 40, 57, 19},
+        {"Current", "Extra", 8, 80, 65, 19},      {"Voltage", "Extra", 8, 40, 65, 19},
+        {"Invisible", "Extra", 88, 120, 73, 17},  {"Color", "Extra", 176, 104, 65, 33},
+        {"Label11", "Extra", 88, 104, 81, 17},    {"Label10", "Extra", 8, 104, 65, 17},
+        {"Label9", "Extra", 160, 16, 89, 81},     {"Label8", "Extra", 88, 64, 57, 17},
+        {"Label7", "Extra", 88, 24, 57, 17},      {"Label6", "Extra", 8, 64, 65, 17},
+        {"Label5", "Extra", 8, 24, 65, 17},       {"Label4", "Lumiq", 24, 272, 233, 33},
+    };
+    for (const auto& row : rows) {
+      QTest::newRow(row.name) << QString::fromLatin1(row.container)
+                              << QRect(row.x, row.y, row.w, row.h);
+    }
+  }
+
+  void widgetGeometry() {
+    QFETCH(QString, container);
+    QFETCH(QRect, pixels);
+    const QWidget* widget = m_ui->Widget(QTest::currentDataTag());
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), pixels);
+  }
+
+  void captions_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("C_mlm") << "mcd -> mlm";
+    QTest::newRow("C_mcd") << "mlm -> mcd";
+    QTest::newRow("Calculate") << "Calculate!";
+    QTest::newRow("Label1") << "millicandela";
+    QTest::newRow("Label2") << "degrees";
+    QTest::newRow("Label3") << "millilumen";
+    QTest::newRow("Label5") << "Voltage LED:";
+    QTest::newRow("Label6") << "Current LED:";
+    QTest::newRow("Label7") << "Power LED:";
+    QTest::newRow("Label8") << "Efficiency:";
+    QTest::newRow("Label9") << "An incandescent bulb outputs be- tween 3 and 19 lm/W. A fluores- "
+                               "cent lamp outputs about 60lm/W.";
+    QTest::newRow("Label10") << "Wavelength:";
+    QTest::newRow("Label11") << "Estimated color:";
+    QTest::newRow("Invisible") << "Invisible!!!";
+    QTest::newRow("Extra") << "Extra feature(s)";
+    QTest::newRow("Frame1") << "";
+  }
+
+  // Each caption as written, and wide enough room for it in the chosen font.
+  void captions() {
+    QFETCH(QString, caption);
+    const QWidget* widget = m_ui->Widget(QTest::currentDataTag());
+    QVERIFY(widget != nullptr);
+    QString shown;
+    if (auto* label = qobject_cast<const QLabel*>(widget)) shown = label->text();
+    if (auto* button = qobject_cast<const QPushButton*>(widget)) shown = button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(widget)) shown = frame->title();
+    QCOMPARE(shown, caption);
+
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (qobject_cast<const WrappedLabel*>(widget)) {
+      const QStringList lines = WrapAtSpaces(caption, metrics, widget->width());
+      QVERIFY2(lines.size() * metrics.lineSpacing() <= widget->height(),
+               qPrintable(lines.join('|')));
+      QCOMPARE(lines.join(' '), caption);
+    } else {
+      QVERIFY2(metrics.horizontalAdvance(caption) <= widget->width(),
+               qPrintable(QStringLiteral("%1 px wide in %2 px")
+                              .arg(metrics.horizontalAdvance(caption))
+                              .arg(widget->width())));
+    }
+  }
+
+  void creditLabelIsLargeBoldAndFits() {
+    const auto* credit = m_ui->Widget<QLabel>("Label4");
+    QVERIFY(credit->text().startsWith(QStringLiteral("Written by ")));
+    QVERIFY(credit->text().size() > 11);
+    QVERIFY(credit->font().bold());
+    QCOMPARE(credit->font().pointSizeF(), 18.0);
+    QVERIFY(credit->fontMetrics().horizontalAdvance(credit->text()) <= credit->width());
+  }
+
+  void fonts_data() {
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("Voltage") << 8.25 << false;
+    QTest::newRow("mcd") << 12.0 << false;
+    QTest::newRow("deg") << 12.0 << false;
+    QTest::newRow("Label1") << 8.25 << true;
+    QTest::newRow("Invisible") << 8.25 << true;
+    QTest::newRow("Label9") << 8.25 << false;
+    QTest::newRow("Calculate") << 8.25 << false;
+  }
+
+  void fonts() {
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    const QWidget* widget = m_ui->Widget(QTest::currentDataTag());
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().bold(), bold);
+  }
+
+  // The boxes that belong to the window but lie in a frame are drawn above it.
+  void boxesInsideFramesAreOnTop_data() {
+    QTest::addColumn<int>("unused");
+    for (const char* name : {"mcd", "deg", "mlm", "Efficiency", "Wavelength"}) {
+      QTest::newRow(name) << 0;
+    }
+  }
+
+  void boxesInsideFramesAreOnTop() {
+    QWidget* box = m_ui->Widget(QTest::currentDataTag());
+    QWidget* hit = m_ui->window.childAt(box->geometry().center());
+    QVERIFY(hit == box || box->isAncestorOf(hit));
+  }
+
+  void startState() {
+    for (const char* name : {"mcd", "deg", "mlm", "Power", "Efficiency"}) {
+      QVERIFY2(!m_ui->Box(name)->isEnabled(), name);
+    }
+    QVERIFY(!m_ui->Button("Calculate")->isEnabled());
+    QCOMPARE(m_ui->Box("Voltage")->text(), QStringLiteral("in Volts"));
+    QCOMPARE(m_ui->Box("Current")->text(), QStringLiteral("in milliAmps"));
+    QCOMPARE(m_ui->Box("Wavelength")->text(), QStringLiteral("in nm"));
+    m_ui->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_ui->window));
+    QVERIFY(!m_ui->Widget("Invisible")->isVisible());
+    QCOMPARE(m_ui->Widget<SwatchWidget>("Color")->Fill(), QColor(Qt::black));
+    for (QPushButton* button : m_ui->window.findChildren<QPushButton*>()) {
+      QVERIFY(!button->isDefault());
+      QVERIFY(!button->autoDefault());
+    }
+  }
+
+  void tabOrderSkipsDisabledWidgets() {
+    m_ui->window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_ui->window));
+    QCOMPARE(QApplication::focusWidget(), m_ui->Widget("C_mlm"));
+    const char* expected[] = {"C_mcd", "Voltage", "Current", "Wavelength", "C_mlm"};
+    for (const char* name : expected) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+    // Once a direction is chosen the intensity and angle join the order.
+    m_ui->Button("C_mlm")->click();
+    m_ui->Button("C_mlm")->setFocus();
+    const char* afterChoosing[] = {"C_mcd", "Calculate", "mcd", "deg", "Voltage"};
+    for (const char* name : afterChoosing) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+  }
+
+ private:
+  std::unique_ptr<UiFixture> m_ui;
+};
+
+}  // namespace lumiq
+
+QTEST_MAIN(lumiq::LayoutTest)
+#include "layout_test.moc"

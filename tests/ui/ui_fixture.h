@@ -1,0 +1,64 @@
+// A real Lumiq window over a real model, as main() builds them, and a helper
+// that answers message boxes the way a user would.
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form/form_model.h"
+#include "ui/lumiq_window.h"
+#include "ui/message_box_sink.h"
+
+namespace lumiq::testing_support {
+
+struct UiFixture {
+  MessageBoxSink sink;
+  FormModel model{std::cref(sink)};
+  LumiqWindow window{model};
+
+  UiFixture() { sink.SetParent(&window); }
+
+  template <typename W = QWidget>
+  W* Widget(const char* name) const {
+    return window.findChild<W*>(QString::fromLatin1(name));
+  }
+  QLineEdit* Box(const char* name) const { return Widget<QLineEdit>(name); }
+  QPushButton* Button(const char* name) const { return Widget<QPushButton>(name); }
+};
+
+// Watches for a modal message box; when one is up, calls `whileShown` with it
+// (the box still open, the handler still suspended), then presses OK.
+class MessageBoxAnswerer : public QObject {
+ public:
+  explicit MessageBoxAnswerer(std::function<void(QMessageBox&)> whileShown = {})
+      : m_whileShown(std::move(whileShown)) {
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::Poll);
+    m_timer.start();
+  }
+
+  std::vector<QString> texts;
+  std::vector<QString> titles;
+
+ private:
+  void Poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    texts.push_back(box->text());
+    titles.push_back(box->windowTitle());
+    if (m_whileShown) m_whileShown(*box);
+    box->button(QMessageBox::Ok)->click();
+  }
+
+  std::function<void(QMessageBox&)> m_whileShown;
+  QTimer m_timer;
+};
+
+}  // namespace lumiq::testing_support

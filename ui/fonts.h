@@ -1,0 +1,13 @@
+// The window's fonts: "MS Sans Serif" where it exists, else its nearest
+// metric equivalents on this system.
+#pragma once
+
+#include <QFont>
+
+#include "ui/layout_table.h"
+
+namespace lumiq {
+
+QFont FontFor(FontStyle style);
+
+}  // namespace lumiq

@@ -1,0 +1,42 @@
+// Where every widget of the window sits, what it says and how it looks.
+// Lengths are twips: 15 twips make one device-independent pixel.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace lumiq {
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidthTwips = 4245;   // 283 px
+inline constexpr int kClientHeightTwips = 4560;  // 304 px
+
+enum class WidgetKind { TextBox, Button, Label, Frame, Swatch };
+
+// A widget's container; frames place children from their outer corner.
+enum class Container { Window, Frame1, Extra };
+
+enum class FontStyle {
+  Regular,    // 8.25 pt
+  Large,      // 12 pt
+  Bold,       // 8.25 pt bold
+  LargeBold,  // 18 pt bold
+};
+
+struct WidgetSpec {
+  std::string_view name;  // the widget's objectName
+  WidgetKind kind;
+  Container in;
+  std::string_view caption;  // label, button or frame caption; empty for text boxes
+  int left, top, width, height;
+  int tab;  // position in the keyboard focus order; -1 for the swatch
+  FontStyle font;
+  bool wraps;  // only the efficacy note wraps its caption
+};
+
+// Every widget in creation order: frames before the text boxes that lie
+// inside them, so those boxes are drawn above the frames.
+extern const std::array<WidgetSpec, 26> kWidgets;
+
+}  // namespace lumiq

@@ -1,0 +1,16 @@
+// The program's single window: the layout bound to a form model.
+#pragma once
+
+#include <QWidget>
+
+#include "form/form_model.h"
+
+namespace lumiq {
+
+class LumiqWindow : public QWidget {
+ public:
+  // The model must outlive the window.
+  explicit LumiqWindow(FormModel& model, QWidget* parent = nullptr);
+};
+
+}  // namespace lumiq

@@ -1,0 +1,26 @@
+// A rectangle filled solidly with one colour, outlined by one pixel in the
+// window-text colour.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace lumiq {
+
+class SwatchWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SwatchWidget(QWidget* parent = nullptr);
+
+  void SetFill(const QColor& color);
+  QColor Fill() const { return m_fill; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor m_fill = Qt::black;
+};
+
+}  // namespace lumiq

@@ -1,0 +1,87 @@
+#include "ui/widget_factory.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "ui/clickable_label.h"
+#include "ui/fonts.h"
+#include "ui/layout_table.h"
+#include "ui/qt_text.h"
+#include "ui/swatch_widget.h"
+#include "ui/wrapped_label.h"
+
+namespace lumiq {
+namespace {
+
+QRect PixelRect(const WidgetSpec& spec) {
+  return QRect(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
+               spec.height / kTwipsPerPixel);
+}
+
+QWidget* CreateWidget(const WidgetSpec& spec, QWidget* parent) {
+  const QString caption = ToQString(spec.caption);
+  switch (spec.kind) {
+    case WidgetKind::Frame:
+      return new QGroupBox(caption, parent);
+    case WidgetKind::Button: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);  // Enter and Escape do nothing special
+      button->setDefault(false);
+      return button;
+    }
+    case WidgetKind::Label: {
+      // Any label can report clicks; only the credit label's are routed.
+      auto* label =
+          spec.wraps ? new WrappedLabel(caption, parent) : new ClickableLabel(caption, parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case WidgetKind::TextBox: {
+      auto* box = new QLineEdit(parent);
+      box->setMaxLength(std::numeric_limits<int>::max());  // text of any length
+      box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      return box;
+    }
+    case WidgetKind::Swatch:
+      return new SwatchWidget(parent);
+  }
+  return nullptr;
+}
+
+QWidget* ContainerOf(const WidgetSpec& spec, QWidget& window) {
+  switch (spec.in) {
+    case Container::Frame1:
+      return window.findChild<QGroupBox*>(QStringLiteral("Frame1"), Qt::FindDirectChildrenOnly);
+    case Container::Extra:
+      return window.findChild<QGroupBox*>(QStringLiteral("Extra"), Qt::FindDirectChildrenOnly);
+    case Container::Window:
+      break;
+  }
+  return &window;
+}
+
+}  // namespace
+
+void BuildWidgets(QWidget& window) {
+  std::vector<std::pair<int, QWidget*>> focusable;
+  for (const WidgetSpec& spec : kWidgets) {
+    QWidget* widget = CreateWidget(spec, ContainerOf(spec, window));
+    widget->setObjectName(ToQString(spec.name));
+    widget->setGeometry(PixelRect(spec));
+    widget->setFont(FontFor(spec.font));
+    if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(spec.tab, widget);
+  }
+  std::sort(focusable.begin(), focusable.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+  }
+}
+
+}  // namespace lumiq
