@@ -28,6 +28,12 @@ constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1
                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// Decimal exponents this far inside the double range (1e-308 .. 1.8e308) need
+// no conversion to know the value fits; the running exponent stops growing
+// at the saturation value so that no digit string can overflow it.
+constexpr long long kSafeExponent = 300;
+constexpr long long kExponentSaturation = 1'000'000'000;
+
 // Beyond this magnitude a double has no fractional bits.
 constexpr double kNoFraction = 4503599627370496.0;  // 2^52
 
@@ -49,42 +55,67 @@ std::optional<double> ParseNumericText(std::string_view text) noexcept {
   while (i < text.size() && IsBlank(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  // After the sign only a digit or a point may start the number. That keeps
+  // from_chars to plain decimals: no "inf", "nan", or second sign.
+  if (i == text.size() || !(IsDigit(text[i]) || text[i] == '.')) return std::nullopt;
 
-  // The mantissa needs at least one digit, before or after the point.
-  const std::size_t numberStart = i;
-  const std::size_t intEnd = SkipDigits(text, i);
-  std::size_t end = intEnd;
-  std::size_t fractionDigits = 0;
-  if (end < text.size() && text[end] == '.') {
-    const std::size_t fractionEnd = SkipDigits(text, end + 1);
-    fractionDigits = fractionEnd - (end + 1);
-    end = fractionEnd;
-  }
-  if (intEnd == numberStart && fractionDigits == 0) return std::nullopt;
-
-  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-    std::size_t j = end + 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-    const std::size_t exponentEnd = SkipDigits(text, j);
-    if (exponentEnd == j) return std::nullopt;
-    end = exponentEnd;
-  }
-  for (std::size_t k = end; k < text.size(); ++k) {
-    if (!IsBlank(text[k])) return std::nullopt;
-  }
-
-  // The grammar above is a subset of what from_chars reads in general format,
-  // so it must consume exactly the same span; it reports out-of-range values
-  // (overflow and underflow to zero) without touching the result.
+  // from_chars reads the longest decimal it can ("1" of "1e", "0" of "0x1")
+  // and reports out-of-range values, overflow and underflow to zero alike,
+  // without touching the result; only blanks may follow what it read.
   double value = 0.0;
-  const char* first = text.data() + numberStart;
-  const char* last = text.data() + end;
-  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
+  const char* last = text.data() + text.size();
+  const auto [end, ec] = std::from_chars(text.data() + i, last, value, std::chars_format::general);
+  if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+  for (const char* p = end; p != last; ++p) {
+    if (!IsBlank(*p)) return std::nullopt;
+  }
   return negative ? -value : value;
 }
 
 bool IsNumericText(std::string_view text) noexcept {
+  // The grammar alone decides, without converting, whenever the value's
+  // decimal exponent is comfortably inside the double range; only texts near
+  // the edges of the range are converted to find out.
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+
+  const std::size_t intStart = i;
+  while (i < text.size() && text[i] == '0') ++i;
+  const std::size_t significantStart = i;
+  i = SkipDigits(text, i);
+  const std::size_t intEnd = i;
+  long long exponent = static_cast<long long>(intEnd - significantStart) - 1;
+  bool allZero = intEnd == significantStart;
+  std::size_t fractionDigits = 0;
+  if (i < text.size() && text[i] == '.') {
+    const std::size_t fractionStart = ++i;
+    if (allZero) {
+      while (i < text.size() && text[i] == '0') ++i;
+      exponent = -static_cast<long long>(i - fractionStart) - 1;
+      allZero = i == text.size() || !IsDigit(text[i]);
+    }
+    i = SkipDigits(text, i);
+    fractionDigits = i - fractionStart;
+  }
+  if (intEnd == intStart && fractionDigits == 0) return false;
+
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+    const std::size_t digitsStart = i;
+    long long written = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+      if (written < kExponentSaturation) written = written * 10 + (text[i] - '0');
+    }
+    if (i == digitsStart) return false;
+    exponent += negativeExponent ? -written : written;
+  }
+  for (; i < text.size(); ++i) {
+    if (!IsBlank(text[i])) return false;
+  }
+  if (allZero || (exponent > -kSafeExponent && exponent < kSafeExponent)) return true;
   return ParseNumericText(text).has_value();
 }
 

@@ -46,6 +46,9 @@ QWidget* CreateWidget(const WidgetSpec& spec, QWidget* parent) {
       auto* box = new QLineEdit(parent);
       box->setMaxLength(std::numeric_limits<int>::max());  // text of any length
       box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      // Opaque, so a keystroke repaints the box alone and not the frame and
+      // captions behind it.
+      box->setAutoFillBackground(true);
       return box;
     }
     case WidgetKind::Swatch:
