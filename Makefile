@@ -3,8 +3,9 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test screenshot clean
+.PHONY: all deps build run test asan bench fuzz screenshot clean
 
 all: build
 
@@ -20,6 +21,26 @@ run: build
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
+
+# Every test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Benchmarks, ending in one table of ratios to baselines from the same run.
+bench:
+	scripts/install-deps bench
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	build/bench/bench/lumiq_bench
+
+# Each fuzz target for FUZZ_SECONDS under ASan and UBSan.
+fuzz:
+	scripts/install-deps fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/fuzz $(FUZZ_SECONDS)
 
 # docs/screenshot.png, and docs/screenshot-message.png in the middle of a flow.
 screenshot: build

@@ -1,0 +1,31 @@
+// Runs every benchmark, then prints each measure as a ratio to the baseline
+// measured in the same run. Window benchmarks use Qt's offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "bench/ratio_reporter.h"
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+
+  using lumiq::bench::Comparison;
+  lumiq::bench::RatioReporter reporter(
+      {
+          Comparison{"read number text", "BM_FromChars", "BM_IsNumericTextAndTextToDouble", 2.0},
+          Comparison{"print number text", "BM_ToCharsScientific14", "BM_DoubleToText", 2.0},
+          Comparison{"keystroke in window (ns)", "BM_WindowKeystrokeBareLineEdit/min_time:2.000",
+                     "BM_WindowKeystrokeLumiqVoltage/min_time:2.000", 1.25},
+          Comparison{"start-up to frame (ms)", "BM_StartupPair/iterations:20/manual_time:bare_ms",
+                     "BM_StartupPair/iterations:20/manual_time:lumiq_ms", 1.15},
+          Comparison{"peak memory (kB)", "BM_StartupPair/iterations:20/manual_time:bare_kB",
+                     "BM_StartupPair/iterations:20/manual_time:lumiq_kB", 1.10},
+      },
+      {"BM_ModelKeystrokeVoltage", "BM_ModelChooseAndCalculate"});
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
