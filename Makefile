@@ -5,7 +5,9 @@ BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test asan bench fuzz screenshot clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build run test install asan bench fuzz screenshot clean
 
 all: build
 
@@ -21,6 +23,10 @@ run: build
 
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
+
+# The program, its desktop entry, icon and metainfo under PREFIX.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # Every test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
@@ -42,11 +48,13 @@ fuzz:
 	cmake --build --preset fuzz -j $(JOBS)
 	scripts/fuzz $(FUZZ_SECONDS)
 
-# docs/screenshot.png, and docs/screenshot-message.png in the middle of a flow.
+# docs/screenshot.png, docs/screenshot-message.png in the middle of a flow, and
+# docs/screenshot-2x.png at a scale factor of 2.
 screenshot: build
 	scripts/install-deps screenshot
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --mid-flow
+	scripts/screenshot $(BUILD_DIR)/ui/lumiq --2x
 
 clean:
 	rm -rf build

@@ -1,9 +1,19 @@
 #include "ui/lumiq_window.h"
 
+#include <QIcon>
+
+#include "ui/copy_menu.h"
 #include "ui/form_binding.h"
 #include "ui/layout_table.h"
 #include "ui/qt_text.h"
 #include "ui/widget_factory.h"
+#include "ui/widget_texts.h"
+
+// The icon lives in this static library; naming its resource here keeps the
+// linker from dropping it.
+static void InitResources() {
+  Q_INIT_RESOURCE(lumiq);
+}
 
 namespace lumiq {
 
@@ -11,8 +21,12 @@ LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Lumiq"));
   setWindowTitle(QStringLiteral("LED utility for light conversion"));
   setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+  InitResources();
+  setWindowIcon(QIcon(QStringLiteral(":/lumiq/lumiq.svg")));
   BuildWidgets(*this);
+  DescribeWidgets(*this);
   new FormBinding(model, *this);  // owned by the window
+  new DisabledBoxCopyMenu(*this);
   // Focus starts on the first enabled widget in tab order.
   if (QWidget* first = findChild<QWidget*>(ToQString(NameOf(Control::C_mlm)))) {
     first->setFocus();

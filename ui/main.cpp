@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumiq"));
+  // Lets the desktop match the window to its entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(LUMIQ_APP_ID));
 
   lumiq::MessageBoxSink showMessage;
   lumiq::FormModel model{std::cref(showMessage)};

@@ -27,6 +27,28 @@ class LayoutTest : public QObject {
     QCOMPARE(m_ui->window.maximumSize(), QSize(283, 304));
   }
 
+  // At any scale factor the window keeps its logical size and draws at the
+  // screen's own resolution: the swatch's outline is whole device pixels of
+  // window text, with the fill right beside it, not a blurred upscale.
+  void drawsAtDeviceResolution() {
+    m_ui->model.SetText(Field::Wavelength, "550");
+    m_ui->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_ui->window));
+    const qreal ratio = m_ui->window.devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+      QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    const QImage image = m_ui->window.grab().toImage();
+    QCOMPARE(image.size(), QSize(qRound(283 * ratio), qRound(304 * ratio)));
+    const QWidget* swatch = m_ui->Widget("Color");
+    const QPoint corner = swatch->mapTo(&m_ui->window, QPoint(0, swatch->height() / 2)) * ratio;
+    const QColor outline = swatch->palette().color(QPalette::WindowText);
+    const int thickness = qRound(ratio);
+    for (int dx = 0; dx < thickness; ++dx)
+      QCOMPARE(image.pixelColor(corner + QPoint(dx, 0)), outline);
+    QCOMPARE(image.pixelColor(corner + QPoint(thickness, 0)), QColor(127, 229, 0));
+  }
+
   void widgetGeometry_data() {
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("pixels");

@@ -1,0 +1,90 @@
+"""Reads the running Lumiq window through AT-SPI, as a screen reader does,
+while typing into it with xdotool like a user. Exits non-zero on a mismatch."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TITLE = "LED utility for light conversion"
+
+
+def find_app():
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name.lower() == "lumiq":
+                return app
+        time.sleep(0.1)
+    sys.exit("FAIL: Lumiq is not on the accessibility bus")
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def by_name(app):
+    return {node.name: node for node in walk(app) if node.name}
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def enabled(node):
+    return node.getState().contains(pyatspi.STATE_ENABLED)
+
+
+def wait_for(what, check, timeout=5.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if check():
+            return
+        time.sleep(0.05)
+    sys.exit(f"FAIL: {what}")
+
+
+def type_into(window, x, y, keys):
+    # Window coordinates of the box; select its text and type over it.
+    subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"], check=True)
+    subprocess.run(["xdotool", "key", "ctrl+a"], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "20", keys], check=True)
+
+
+def main():
+    app = find_app()
+    nodes = by_name(app)
+    names = ["millicandela", "degrees", "millilumen", "Voltage LED", "Current LED", "Power LED",
+             "Efficiency", "Wavelength", "Estimated color", "mcd -> mlm", "mlm -> mcd", "Calculate!"]
+    missing = [name for name in names if name not in nodes]
+    if missing:
+        sys.exit(f"FAIL: no accessible object named {missing}")
+    if text_of(nodes["Voltage LED"]) != "in Volts":
+        sys.exit(f"FAIL: Voltage reads {text_of(nodes['Voltage LED'])!r}")
+    for name in ["millicandela", "degrees", "millilumen", "Power LED", "Efficiency", "Calculate!"]:
+        if enabled(nodes[name]):
+            sys.exit(f"FAIL: {name} is enabled at start")
+    for name in ["Voltage LED", "Current LED", "Wavelength", "mcd -> mlm"]:
+        if not enabled(nodes[name]):
+            sys.exit(f"FAIL: {name} is disabled at start")
+
+    window = subprocess.run(["xdotool", "search", "--name", f"^{TITLE}$"], check=True,
+                            capture_output=True, text=True).stdout.split()[0]
+    type_into(window, 56, 177, "3.2")   # Voltage, inside the Extra frame
+    type_into(window, 56, 217, "20")    # Current
+    type_into(window, 56, 257, "550")   # Wavelength
+    wait_for("Power reads 64 mW", lambda: text_of(nodes["Power LED"]) == "64 mW")
+    wait_for("the swatch describes its colour",
+             lambda: nodes["Estimated color"].description == "RGB 127, 229, 0")
+
+    subprocess.run(["xdotool", "mousemove", "--window", window, "52", "32", "click", "1"], check=True)
+    wait_for("mcd -> mlm enables the intensity", lambda: enabled(nodes["millicandela"]))
+    wait_for("mcd -> mlm enables Calculate!", lambda: enabled(nodes["Calculate!"]))
+    print("PASS: names, texts and states read through AT-SPI")
+
+
+main()
