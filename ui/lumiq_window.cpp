@@ -16,13 +16,26 @@ static void InitResources() {
 }
 
 namespace lumiq {
+namespace {
+
+// The LED icon, pre-rendered from its SVG: decoding a PNG needs no plugin,
+// where the SVG engine would cost start-up time and memory.
+QIcon AppIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/lumiq/icons/lumiq-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+}  // namespace
 
 LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Lumiq"));
   setWindowTitle(QStringLiteral("LED utility for light conversion"));
   setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
   InitResources();
-  setWindowIcon(QIcon(QStringLiteral(":/lumiq/lumiq.svg")));
+  setWindowIcon(AppIcon());
   BuildWidgets(*this);
   DescribeWidgets(*this);
   new FormBinding(model, *this);  // owned by the window

@@ -51,17 +51,6 @@ void PrintTo(const Flags& f, std::ostream* os) {
       << ", chosen " << static_cast<int>(f.chosen) << "}";
 }
 
-TEST(TypicalConversion, IntensityToFluxEndToEnd) {
-  FormDriver d;
-  d.Click(Control::C_mlm);
-  d.Type(Field::mcd, "1000");
-  d.Type(Field::deg, "30");
-  d.Click(Control::Calculate);
-  EXPECT_EQ(d.model.Text(Field::mlm), "214.1");
-  EXPECT_EQ(FlagsOf(d.model), (Flags{false, false, false, false, ConversionDirection::None}));
-  EXPECT_TRUE(d.messages.empty());
-}
-
 struct StateRow {
   const char* name;
   void (*act)(FormDriver&);

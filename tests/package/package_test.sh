@@ -15,6 +15,8 @@ expected=(
   bin/lumiq
   "share/applications/$id.desktop"
   "share/icons/hicolor/scalable/apps/$id.svg"
+  "share/icons/hicolor/48x48/apps/$id.png"
+  "share/icons/hicolor/256x256/apps/$id.png"
   "share/metainfo/$id.metainfo.xml"
 )
 for file in "${expected[@]}"; do
@@ -33,7 +35,7 @@ for file in "${expected[@]}"; do
   grep -qx "./usr/$file" <<<"$contents" || fail "package lacks /usr/$file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
   grep -q "\b$dep\b" <<<"$depends" || fail "package does not depend on $dep: $depends"
 done
 echo "package $(basename "$deb"): $depends"

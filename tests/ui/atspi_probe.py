@@ -30,6 +30,19 @@ def by_name(app):
     return {node.name: node for node in walk(app) if node.name}
 
 
+def named_nodes(app, names, timeout=15.0):
+    # The tree fills in as the window is shown; give it time on a busy machine.
+    deadline = time.time() + timeout
+    while True:
+        nodes = by_name(app)
+        missing = [name for name in names if name not in nodes]
+        if not missing:
+            return nodes
+        if time.time() > deadline:
+            sys.exit(f"FAIL: no accessible object named {missing}")
+        time.sleep(0.1)
+
+
 def text_of(node):
     text = node.queryText()
     return text.getText(0, text.characterCount)
@@ -39,7 +52,7 @@ def enabled(node):
     return node.getState().contains(pyatspi.STATE_ENABLED)
 
 
-def wait_for(what, check, timeout=5.0):
+def wait_for(what, check, timeout=15.0):
     deadline = time.time() + timeout
     while time.time() < deadline:
         if check():
@@ -57,12 +70,9 @@ def type_into(window, x, y, keys):
 
 def main():
     app = find_app()
-    nodes = by_name(app)
     names = ["millicandela", "degrees", "millilumen", "Voltage LED", "Current LED", "Power LED",
              "Efficiency", "Wavelength", "Estimated color", "mcd -> mlm", "mlm -> mcd", "Calculate!"]
-    missing = [name for name in names if name not in nodes]
-    if missing:
-        sys.exit(f"FAIL: no accessible object named {missing}")
+    nodes = named_nodes(app, names)
     if text_of(nodes["Voltage LED"]) != "in Volts":
         sys.exit(f"FAIL: Voltage reads {text_of(nodes['Voltage LED'])!r}")
     for name in ["millicandela", "degrees", "millilumen", "Power LED", "Efficiency", "Calculate!"]:
@@ -72,8 +82,8 @@ def main():
         if not enabled(nodes[name]):
             sys.exit(f"FAIL: {name} is disabled at start")
 
-    window = subprocess.run(["xdotool", "search", "--name", f"^{TITLE}$"], check=True,
-                            capture_output=True, text=True).stdout.split()[0]
+    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{TITLE}$"],
+                            check=True, capture_output=True, text=True).stdout.split()[0]
     type_into(window, 56, 177, "3.2")   # Voltage, inside the Extra frame
     type_into(window, 56, 217, "20")    # Current
     type_into(window, 56, 257, "550")   # Wavelength
