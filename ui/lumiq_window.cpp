@@ -22,7 +22,7 @@ namespace {
 // where the SVG engine would cost start-up time and memory.
 QIcon AppIcon() {
   QIcon icon;
-  for (const int size : {16, 32, 48, 64, 128, 256}) {
+  for (const int size : {16, 32, 48, 64}) {
     icon.addFile(QStringLiteral(":/lumiq/icons/lumiq-%1.png").arg(size), QSize(size, size));
   }
   return icon;
