@@ -17,12 +17,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Returns the index just past a run of digits starting at i.
-std::size_t SkipDigits(std::string_view s, std::size_t i) {
-  while (i < s.size() && IsDigit(s[i])) ++i;
-  return i;
-}
-
 // 10^n for n in 0..22: every one of them is exact in a double.
 constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
@@ -76,44 +70,45 @@ bool IsNumericText(std::string_view text) noexcept {
   // The grammar alone decides, without converting, whenever the value's
   // decimal exponent is comfortably inside the double range; only texts near
   // the edges of the range are converted to find out.
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end && IsBlank(*p)) ++p;
+  if (p != end && (*p == '+' || *p == '-')) ++p;
 
-  const std::size_t intStart = i;
-  while (i < text.size() && text[i] == '0') ++i;
-  const std::size_t significantStart = i;
-  i = SkipDigits(text, i);
-  const std::size_t intEnd = i;
-  long long exponent = static_cast<long long>(intEnd - significantStart) - 1;
-  bool allZero = intEnd == significantStart;
-  std::size_t fractionDigits = 0;
-  if (i < text.size() && text[i] == '.') {
-    const std::size_t fractionStart = ++i;
+  const char* const intStart = p;
+  while (p != end && *p == '0') ++p;
+  const char* const significant = p;
+  while (p != end && IsDigit(*p)) ++p;
+  const char* const intEnd = p;
+  long long exponent = (intEnd - significant) - 1;
+  bool allZero = intEnd == significant;
+  bool fractionDigits = false;
+  if (p != end && *p == '.') {
+    const char* const fractionStart = ++p;
     if (allZero) {
-      while (i < text.size() && text[i] == '0') ++i;
-      exponent = -static_cast<long long>(i - fractionStart) - 1;
-      allZero = i == text.size() || !IsDigit(text[i]);
+      while (p != end && *p == '0') ++p;
+      exponent = -(p - fractionStart) - 1;
+      allZero = p == end || !IsDigit(*p);
     }
-    i = SkipDigits(text, i);
-    fractionDigits = i - fractionStart;
+    while (p != end && IsDigit(*p)) ++p;
+    fractionDigits = p != fractionStart;
   }
-  if (intEnd == intStart && fractionDigits == 0) return false;
+  if (intEnd == intStart && !fractionDigits) return false;
 
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    ++p;
     bool negativeExponent = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-    const std::size_t digitsStart = i;
+    if (p != end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
+    const char* const digits = p;
     long long written = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-      if (written < kExponentSaturation) written = written * 10 + (text[i] - '0');
+    for (; p != end && IsDigit(*p); ++p) {
+      if (written < kExponentSaturation) written = written * 10 + (*p - '0');
     }
-    if (i == digitsStart) return false;
+    if (p == digits) return false;
     exponent += negativeExponent ? -written : written;
   }
-  for (; i < text.size(); ++i) {
-    if (!IsBlank(text[i])) return false;
+  for (; p != end; ++p) {
+    if (!IsBlank(*p)) return false;
   }
   if (allZero || (exponent > -kSafeExponent && exponent < kSafeExponent)) return true;
   return ParseNumericText(text).has_value();
