@@ -6,13 +6,13 @@
 namespace lumiq {
 namespace {
 
-struct FontSpec {
+struct FontRow {
   FontStyle style;
   double points;
   bool bold;
 };
 
-constexpr FontSpec kFonts[] = {
+constexpr FontRow kFonts[] = {
     {FontStyle::Regular, 8.25, false},
     {FontStyle::Large, 12.0, false},
     {FontStyle::Bold, 8.25, true},
@@ -56,10 +56,10 @@ QFont FontFor(FontStyle style) {
   if (!family.name.isEmpty()) font.setFamily(family.name);
   font.setStyleHint(QFont::SansSerif);
   font.setStretch(family.stretch);
-  for (const FontSpec& spec : kFonts) {
-    if (spec.style != style) continue;
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+  for (const FontRow& row : kFonts) {
+    if (row.style != style) continue;
+    font.setPointSizeF(row.points);
+    font.setBold(row.bold);
   }
   return font;
 }

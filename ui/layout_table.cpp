@@ -18,7 +18,7 @@ constexpr auto LargeBold = FontStyle::LargeBold;
 }  // namespace
 
 // clang-format off
-const std::array<WidgetSpec, 26> kWidgets = {{
+const std::array<WidgetRow, 26> kWidgets = {{
     // name         kind     in      caption                   left   top  width height tab font wraps
     {"Frame1",     Frame,   Window, "",                        240,  840, 3735,  975,  5, Regular, false},
     {"Extra",      Frame,   Window, "Extra feature(s)",        240, 1920, 3735, 2175, 15, Regular, false},

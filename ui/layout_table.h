@@ -24,7 +24,7 @@ enum class FontStyle {
   LargeBold,  // 18 pt bold
 };
 
-struct WidgetSpec {
+struct WidgetRow {
   std::string_view name;  // the widget's objectName
   WidgetKind kind;
   Container in;
@@ -37,6 +37,6 @@ struct WidgetSpec {
 
 // Every widget in creation order: frames before the text boxes that lie
 // inside them, so those boxes are drawn above the frames.
-extern const std::array<WidgetSpec, 26> kWidgets;
+extern const std::array<WidgetRow, 26> kWidgets;
 
 }  // namespace lumiq

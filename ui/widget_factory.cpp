@@ -18,14 +18,14 @@
 namespace lumiq {
 namespace {
 
-QRect PixelRect(const WidgetSpec& spec) {
-  return QRect(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-               spec.height / kTwipsPerPixel);
+QRect PixelRect(const WidgetRow& row) {
+  return QRect(row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+               row.height / kTwipsPerPixel);
 }
 
-QWidget* CreateWidget(const WidgetSpec& spec, QWidget* parent) {
-  const QString caption = ToQString(spec.caption);
-  switch (spec.kind) {
+QWidget* CreateWidget(const WidgetRow& row, QWidget* parent) {
+  const QString caption = ToQString(row.caption);
+  switch (row.kind) {
     case WidgetKind::Frame:
       return new QGroupBox(caption, parent);
     case WidgetKind::Button: {
@@ -37,7 +37,7 @@ QWidget* CreateWidget(const WidgetSpec& spec, QWidget* parent) {
     case WidgetKind::Label: {
       // Any label can report clicks; only the credit label's are routed.
       auto* label =
-          spec.wraps ? new WrappedLabel(caption, parent) : new ClickableLabel(caption, parent);
+          row.wraps ? new WrappedLabel(caption, parent) : new ClickableLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
@@ -57,8 +57,8 @@ QWidget* CreateWidget(const WidgetSpec& spec, QWidget* parent) {
   return nullptr;
 }
 
-QWidget* ContainerOf(const WidgetSpec& spec, QWidget& window) {
-  switch (spec.in) {
+QWidget* ContainerOf(const WidgetRow& row, QWidget& window) {
+  switch (row.in) {
     case Container::Frame1:
       return window.findChild<QGroupBox*>(QStringLiteral("Frame1"), Qt::FindDirectChildrenOnly);
     case Container::Extra:
@@ -73,12 +73,12 @@ QWidget* ContainerOf(const WidgetSpec& spec, QWidget& window) {
 
 void BuildWidgets(QWidget& window) {
   std::vector<std::pair<int, QWidget*>> focusable;
-  for (const WidgetSpec& spec : kWidgets) {
-    QWidget* widget = CreateWidget(spec, ContainerOf(spec, window));
-    widget->setObjectName(ToQString(spec.name));
-    widget->setGeometry(PixelRect(spec));
-    widget->setFont(FontFor(spec.font));
-    if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(spec.tab, widget);
+  for (const WidgetRow& row : kWidgets) {
+    QWidget* widget = CreateWidget(row, ContainerOf(row, window));
+    widget->setObjectName(ToQString(row.name));
+    widget->setGeometry(PixelRect(row));
+    widget->setFont(FontFor(row.font));
+    if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(row.tab, widget);
   }
   std::sort(focusable.begin(), focusable.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
