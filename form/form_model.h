@@ -23,10 +23,15 @@ enum class ConversionDirection : std::int16_t {
 };
 
 enum class Field { mcd, deg, mlm, Voltage, Current, Power, Efficiency, Wavelength };
-inline constexpr std::size_t kFieldCount = 8;
+inline constexpr std::array<Field, 8> kAllFields = {
+    Field::mcd,     Field::deg,   Field::mlm,        Field::Voltage,
+    Field::Current, Field::Power, Field::Efficiency, Field::Wavelength};
+inline constexpr std::size_t kFieldCount = kAllFields.size();
 
 enum class Control { C_mlm, C_mcd, Calculate, Label4 };
-inline constexpr std::size_t kControlCount = 4;
+inline constexpr std::array<Control, 4> kAllControls = {Control::C_mlm, Control::C_mcd,
+                                                        Control::Calculate, Control::Label4};
+inline constexpr std::size_t kControlCount = kAllControls.size();
 
 // The control names of the window, as its widgets are named ("mcd", "C_mlm").
 std::string_view NameOf(Field field) noexcept;

@@ -16,12 +16,6 @@ namespace {
 using namespace lumiq;
 using lumiq::fuzz::Check;
 
-constexpr std::array<Field, kFieldCount> kFields = {
-    Field::mcd,     Field::deg,   Field::mlm,        Field::Voltage,
-    Field::Current, Field::Power, Field::Efficiency, Field::Wavelength};
-constexpr std::array<Control, kControlCount> kControls = {Control::C_mlm, Control::C_mcd,
-                                                          Control::Calculate, Control::Label4};
-
 // Texts worth trying in any field: the reference numbers, range edges,
 // prompts, blanks, markup and words.
 const std::vector<std::string> kDictionary = {"",
@@ -105,14 +99,14 @@ class Bytes {
 class ShadowObserver : public FormObserver {
  public:
   explicit ShadowObserver(const FormModel& model) {
-    for (const Field f : kFields) m_texts[Index(f)] = model.Text(f);
+    for (const Field f : kAllFields) m_texts[Index(f)] = model.Text(f);
   }
   void OnTextChanged(Field field, const std::string& text) override {
     Check(m_texts[Index(field)] != text, "observers never hear of a write that changed nothing");
     m_texts[Index(field)] = text;
   }
   void CheckHeardEverything(const FormModel& model) const {
-    for (const Field f : kFields) {
+    for (const Field f : kAllFields) {
       Check(m_texts[Index(f)] == model.Text(f), "observers hear of every change of a text");
     }
   }
@@ -149,7 +143,7 @@ void CheckInvariants(const FormModel& model) {
 
 void Step(FormModel& model, Bytes& bytes, const std::vector<std::string>& messages) {
   const std::uint8_t action = bytes.Next();
-  const Field field = kFields[bytes.Next() % kFieldCount];
+  const Field field = kAllFields[bytes.Next() % kFieldCount];
   // Edits come as the window sends them: a disabled box cannot be edited, so
   // an edit aimed at one is dropped, as the user's keystroke would be.
   if (action % 4 != 0 && !model.IsEnabled(field)) {
@@ -158,7 +152,7 @@ void Step(FormModel& model, Bytes& bytes, const std::vector<std::string>& messag
   }
   switch (action % 4) {
     case 0: {
-      const Control control = kControls[bytes.Next() % kControlCount];
+      const Control control = kAllControls[bytes.Next() % kControlCount];
       const bool calculating = control == Control::Calculate && model.IsEnabled(control);
       const ConversionDirection direction = model.chosen;
       const std::size_t before = messages.size();

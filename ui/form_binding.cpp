@@ -18,8 +18,6 @@ W* Find(QWidget& window, std::string_view name) {
   return widget;
 }
 
-constexpr Field kFields[] = {Field::mcd,     Field::deg,   Field::mlm,        Field::Voltage,
-                             Field::Current, Field::Power, Field::Efficiency, Field::Wavelength};
 constexpr Control kButtons[] = {Control::C_mlm, Control::C_mcd, Control::Calculate};
 
 QColor ToQColor(ColorRef color) {
@@ -29,7 +27,7 @@ QColor ToQColor(ColorRef color) {
 }  // namespace
 
 FormBinding::FormBinding(FormModel& model, QWidget& window) : QObject(&window), m_model(model) {
-  for (const Field field : kFields) {
+  for (const Field field : kAllFields) {
     QLineEdit* box = Find<QLineEdit>(window, NameOf(field));
     m_boxes[static_cast<std::size_t>(field)] = box;
     box->setText(ToQString(model.Text(field)));

@@ -11,10 +11,6 @@ namespace {
 
 using testing_support::FormDriver;
 
-constexpr std::array<Field, kFieldCount> kAllFields = {
-    Field::mcd,     Field::deg,   Field::mlm,        Field::Voltage,
-    Field::Current, Field::Power, Field::Efficiency, Field::Wavelength};
-
 std::array<std::string, kFieldCount> Texts(const FormModel& model) {
   std::array<std::string, kFieldCount> texts;
   for (const Field f : kAllFields) texts[static_cast<std::size_t>(f)] = model.Text(f);

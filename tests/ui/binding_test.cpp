@@ -21,8 +21,7 @@ class BindingTest : public QObject {
  private slots:
   void init() {
     m_ui = std::make_unique<UiFixture>();
-    m_ui->window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&m_ui->window));
+    QVERIFY(m_ui->ShowActive());
   }
   void cleanup() { m_ui.reset(); }
 
@@ -161,8 +160,7 @@ class BindingTest : public QObject {
 
  private:
   static Field FieldNamed(const char* name) {
-    for (const Field f :
-         {Field::mcd, Field::deg, Field::mlm, Field::Voltage, Field::Current, Field::Wavelength}) {
+    for (const Field f : kAllFields) {
       if (NameOf(f) == name) return f;
     }
     return Field::Power;

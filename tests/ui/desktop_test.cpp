@@ -19,8 +19,7 @@ class DesktopTest : public QObject {
  private slots:
   void init() {
     m_ui = std::make_unique<UiFixture>();
-    m_ui->window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&m_ui->window));
+    QVERIFY(m_ui->ShowActive());
   }
   void cleanup() {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();

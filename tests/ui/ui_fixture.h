@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -24,6 +25,12 @@ struct UiFixture {
   LumiqWindow window{model};
 
   UiFixture() { sink.SetParent(&window); }
+
+  // Shows the window and waits until it has keyboard focus.
+  bool ShowActive() {
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+  }
 
   template <typename W = QWidget>
   W* Widget(const char* name) const {
