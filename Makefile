@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test install asan bench fuzz screenshot clean
+.PHONY: all deps build run test install asan test-libcxx test-wasm bench fuzz screenshot clean
 
 all: build
 
@@ -33,6 +33,20 @@ asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The core, the form and their tests with clang and libc++, and compiled to
+# WebAssembly and run under node: the same numbers on every standard library.
+test-libcxx:
+	scripts/install-deps libcxx
+	cmake --preset libcxx
+	cmake --build --preset libcxx -j $(JOBS)
+	ctest --preset libcxx -j $(JOBS)
+
+test-wasm:
+	scripts/install-deps wasm
+	cmake --preset wasm
+	cmake --build --preset wasm -j $(JOBS)
+	ctest --preset wasm -j $(JOBS)
 
 # Benchmarks, ending in one table of ratios to baselines from the same run.
 bench:

@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
       {
           Comparison{"read number text", "BM_FromChars", "BM_IsNumericTextAndTextToDouble", 2.0},
           Comparison{"print number text", "BM_ToCharsScientific14", "BM_DoubleToText", 2.0},
+          Comparison{"cosine, 1024 random", "BM_StdCos", "BM_CorrectlyRoundedCos", 5.0},
           Comparison{"keystroke in window (ns)", "BM_WindowKeystrokeBareLineEdit/min_time:2.000",
                      "BM_WindowKeystrokeLumiqVoltage/min_time:2.000", 1.25},
           Comparison{"start-up to frame (ms)", "BM_StartupPair/iterations:20/manual_time:bare_ms",

@@ -1,7 +1,9 @@
 #include "core/numeric_text.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -42,6 +44,59 @@ double RoundToEvenInteger(double y) {
   return std::copysign(whole, y);
 }
 
+// The significant digits (without trailing zeros) of a decimal text as {fmt}
+// prints it ("-0.00123", "1.5e+20", "2.14100000000000e+02"), and the decimal
+// exponent of the first of them.
+struct SignificantDigits {
+  std::string digits;
+  int exponent = 0;
+};
+
+SignificantDigits ReadSignificantDigits(std::string_view text) {
+  SignificantDigits out;
+  out.digits.reserve(17);
+  int position = 0;  // of each digit, the point ignored
+  int pointAt = -1;
+  int firstAt = -1;
+  std::size_t i = text.front() == '-' ? 1 : 0;
+  for (; i < text.size() && text[i] != 'e'; ++i) {
+    if (text[i] == '.') {
+      pointAt = position;
+      continue;
+    }
+    if (firstAt < 0 && text[i] != '0') firstAt = position;
+    if (firstAt >= 0) out.digits.push_back(text[i]);
+    ++position;
+  }
+  if (pointAt < 0) pointAt = position;
+  while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
+  int written = 0;
+  if (i < text.size()) {
+    for (std::size_t k = i + 2; k < text.size(); ++k) written = written * 10 + (text[k] - '0');
+    if (text[i + 1] == '-') written = -written;
+  }
+  out.exponent = pointAt - 1 - firstAt + written;
+  return out;
+}
+
+// Drops the digits after the 15th, rounding half up (a tie cannot reach here).
+void RoundToFifteenDigits(SignificantDigits& decimal) {
+  std::string& digits = decimal.digits;
+  const bool up = digits[15] >= '5';
+  digits.resize(15);
+  if (up) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+      digits.assign(1, '1');
+      ++decimal.exponent;
+    } else {
+      ++digits[i - 1];
+    }
+  }
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+}
+
 }  // namespace
 
 std::optional<double> ParseNumericText(std::string_view text) noexcept {
@@ -50,18 +105,25 @@ std::optional<double> ParseNumericText(std::string_view text) noexcept {
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   // After the sign only a digit or a point may start the number. That keeps
-  // from_chars to plain decimals: no "inf", "nan", or second sign.
+  // the parser to plain decimals: no "inf", "nan", or second sign.
   if (i == text.size() || !(IsDigit(text[i]) || text[i] == '.')) return std::nullopt;
 
-  // from_chars reads the longest decimal it can ("1" of "1e", "0" of "0x1")
-  // and reports out-of-range values, overflow and underflow to zero alike,
-  // without touching the result; only blanks may follow what it read.
+  // fast_float reads the longest decimal it can ("1" of "1e", "0" of "0x1"),
+  // correctly rounded; only blanks may follow what it read. It gives infinity
+  // for values beyond the range and zero for values below it.
   double value = 0.0;
+  const char* first = text.data() + i;
   const char* last = text.data() + text.size();
-  const auto [end, ec] = std::from_chars(text.data() + i, last, value, std::chars_format::general);
+  const auto [end, ec] = fast_float::from_chars(first, last, value);
   if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   for (const char* p = end; p != last; ++p) {
     if (!IsBlank(*p)) return std::nullopt;
+  }
+  // A zero from non-zero digits is an underflow, not the number written.
+  if (value == 0.0) {
+    for (const char* p = first; p != end && *p != 'e' && *p != 'E'; ++p) {
+      if (*p >= '1' && *p <= '9') return std::nullopt;
+    }
   }
   return negative ? -value : value;
 }
@@ -123,24 +185,27 @@ std::string DoubleToText(double value) {
   if (!std::isfinite(value)) return {};
   if (value == 0.0) return "0";  // also negative zero
 
-  // "d.dddddddddddddde+XX": exactly 15 significant digits, correctly rounded.
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::scientific, 14);
-  const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-
-  const bool negative = sci.front() == '-';
-  const std::size_t markerAt = sci.find('e');
-  std::string digits;
-  digits.reserve(15);
-  for (const char c : sci.substr(0, markerAt)) {
-    if (IsDigit(c)) digits.push_back(c);
+  // Start from Dragonbox's shortest text that reads back as the double: of all
+  // the shortest such decimals it is the nearest to the double, so no 15-digit
+  // rounding boundary lies between the two and rounding its digits rounds the
+  // double. The one exception is a 16-digit text ending in 5, which may be that
+  // boundary itself; it, and subnormals (whose shortest text says less than 15
+  // digits), are rounded exactly from the double (ties to even).
+  std::array<char, 40> buffer{};
+  auto printed = fmt::format_to_n(buffer.data(), buffer.size(), "{}", value);
+  SignificantDigits decimal =
+      ReadSignificantDigits({buffer.data(), static_cast<std::size_t>(printed.out - buffer.data())});
+  const bool boundary = decimal.digits.size() == 16 && decimal.digits[15] == '5';
+  if (boundary || std::fabs(value) < std::numeric_limits<double>::min()) {
+    printed = fmt::format_to_n(buffer.data(), buffer.size(), "{:.14e}", value);
+    decimal = ReadSignificantDigits(
+        {buffer.data(), static_cast<std::size_t>(printed.out - buffer.data())});
+  } else if (decimal.digits.size() > 15) {
+    RoundToFifteenDigits(decimal);
   }
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  int exponent = 0;
-  const std::string_view exponentText = sci.substr(markerAt + 1);
-  const char* exponentFirst = exponentText.data() + (exponentText.front() == '+' ? 1 : 0);
-  std::from_chars(exponentFirst, exponentText.data() + exponentText.size(), exponent);
+  const bool negative = value < 0;
+  const std::string& digits = decimal.digits;
+  const int exponent = decimal.exponent;
 
   std::string out;
   out.reserve(24);

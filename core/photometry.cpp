@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/correct_cosine.h"
 #include "core/numeric_text.h"
 
 namespace lumiq {
@@ -18,7 +19,7 @@ double SolidAngleFromApex(double apexDegrees) noexcept {
   // Each step is one rounding, in this order; reordering changes the last bits.
   const double a = kPi / 360.0;
   const double b = a * apexDegrees;  // half the apex angle, in radians
-  const double c = std::cos(b);
+  const double c = CorrectlyRoundedCos(b);
   const double d = 1.0 - c;
   const double e = 2.0 * kPi;
   return e * d;

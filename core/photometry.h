@@ -12,7 +12,8 @@ inline constexpr double kPi = 3.1415926536;
 
 // Solid angle in steradians of a cone with the given full apex angle in
 // degrees: 2 pi (1 - cos(apex / 2)), evaluated one IEEE operation at a time in
-// a fixed order so that the result is the same to the last bit everywhere.
+// a fixed order with a correctly rounded cosine, so that the result is the
+// same to the last bit on every platform.
 // The caller checks the range (0, 360); below about 1.2e-6 degrees it is 0.
 double SolidAngleFromApex(double apexDegrees) noexcept;
 

@@ -1,6 +1,8 @@
 // Any bytes as field text: judging, reading, rounding and printing agree.
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -19,13 +21,13 @@ using lumiq::fuzz::Check;
 // Past this magnitude a value's 15-digit text may lie beyond the double range.
 constexpr double kPrintsBeyondRange = 1.797693134862315e308;
 
-// The value rounded to 15 significant digits, by the standard library alone.
+// The value rounded to 15 significant digits, by {fmt}'s exact printing and
+// fast_float's reading alone.
 double RoundedTo15Digits(double value) {
   std::array<char, 40> buffer{};
-  const auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                     std::chars_format::scientific, 14);
+  const auto printed = fmt::format_to_n(buffer.data(), buffer.size(), "{:.14e}", value);
   double back = 0;
-  std::from_chars(buffer.data(), printed.ptr, back);
+  fast_float::from_chars(buffer.data(), printed.out, back);
   return back;
 }
 

@@ -1,9 +1,9 @@
 #include "core/photometry.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <array>
-#include <charconv>
 #include <limits>
 #include <string>
 
@@ -15,10 +15,7 @@ namespace {
 
 // 17 significant digits identify a double exactly.
 std::string Exact(double value) {
-  std::array<char, 40> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::general, 17);
-  return std::string(buffer.data(), result.ptr);
+  return fmt::format("{:.17g}", value);
 }
 
 struct Reference {
