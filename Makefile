@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test install asan test-libcxx test-wasm bench fuzz screenshot clean
+.PHONY: all deps build run test install asan test-libcxx test-wasm fresh-check bench fuzz screenshot clean
 
 all: build
 
@@ -47,6 +47,11 @@ test-wasm:
 	cmake --preset wasm
 	cmake --build --preset wasm -j $(JOBS)
 	ctest --preset wasm -j $(JOBS)
+
+# `make test` as a new user runs it: in a clean clone inside a minimal Debian 12
+# with only git and make (needs root; caches the bootstrapped system).
+fresh-check:
+	scripts/fresh-machine-check
 
 # Benchmarks, ending in one table of ratios to baselines from the same run.
 bench:
