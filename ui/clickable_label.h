@@ -9,7 +9,10 @@ class ClickableLabel : public QLabel {
   Q_OBJECT
 
  public:
-  using QLabel::QLabel;
+  ClickableLabel(const QString& text, QWidget* parent);
+
+  // True when something listens to its clicks (only the credit label's are routed).
+  bool LeadsSomewhere() const;
 
  signals:
   void clicked();

@@ -1,7 +1,11 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
+
+#include "ui/qt_text.h"
+#include "ui/wrapped_label.h"
 
 namespace lumiq {
 namespace {
@@ -24,26 +28,64 @@ const QStringList kFamilies = {QStringLiteral("MS Sans Serif"), QStringLiteral("
                                QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
                                QStringLiteral("DejaVu Sans")};
 
-// The stand-ins (Arial's metrics) run about 6% wider than MS Sans Serif;
-// condensed by that much, every caption fits the box it was laid out for.
-constexpr int kStandInStretch = 94;
+// The caption boxes were laid out for MS Sans Serif; other families run
+// wider (Arial's metrics by about 6%, DejaVu Sans by more). Each family is
+// condensed just enough that every caption fits its box, down to this.
+constexpr int kNarrowestStretch = 70;
 
 struct Family {
   QString name;  // empty: none of the list is installed, use the default sans
   int stretch;
 };
 
+QFont MakeFont(const QString& family, int stretch, FontStyle style) {
+  QFont font;
+  if (!family.isEmpty()) font.setFamily(family);
+  font.setStyleHint(QFont::SansSerif);
+  font.setStretch(stretch);
+  for (const FontRow& row : kFonts) {
+    if (row.style != style) continue;
+    font.setPointSizeF(row.points);
+    font.setBold(row.bold);
+  }
+  return font;
+}
+
+bool CaptionsFit(const QString& family, int stretch) {
+  for (const WidgetRow& row : kWidgets) {
+    if (row.caption.empty()) continue;
+    const QFontMetrics metrics(MakeFont(family, stretch, row.font));
+    const QString caption = ToQString(row.caption);
+    const int width = row.width / kTwipsPerPixel;
+    if (row.wraps) {
+      const auto lines = WrapAtSpaces(caption, metrics, width).size();
+      if (lines * metrics.lineSpacing() > row.height / kTwipsPerPixel) return false;
+    } else if (metrics.horizontalAdvance(caption) > width) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int StretchThatFits(const QString& family) {
+  int stretch = 100;
+  while (stretch > kNarrowestStretch && !CaptionsFit(family, stretch)) --stretch;
+  return stretch;
+}
+
 // Looked up once: asking the font database about a family it lacks sends
 // fontconfig through its alias rules, which is most of start-up otherwise.
 const Family& ChosenFamily() {
   static const Family chosen = [] {
     const QStringList installed = QFontDatabase::families();
+    QString name;
     for (const QString& family : kFamilies) {
       if (installed.contains(family, Qt::CaseInsensitive)) {
-        return Family{family, family == kFamilies.front() ? 100 : kStandInStretch};
+        name = family;
+        break;
       }
     }
-    return Family{QString(), 100};
+    return Family{name, StretchThatFits(name)};
   }();
   return chosen;
 }
@@ -52,16 +94,7 @@ const Family& ChosenFamily() {
 
 QFont FontFor(FontStyle style) {
   const Family& family = ChosenFamily();
-  QFont font;
-  if (!family.name.isEmpty()) font.setFamily(family.name);
-  font.setStyleHint(QFont::SansSerif);
-  font.setStretch(family.stretch);
-  for (const FontRow& row : kFonts) {
-    if (row.style != style) continue;
-    font.setPointSizeF(row.points);
-    font.setBold(row.bold);
-  }
-  return font;
+  return MakeFont(family.name, family.stretch, style);
 }
 
 }  // namespace lumiq

@@ -7,6 +7,7 @@
 #include "ui/clickable_label.h"
 #include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
+#include "ui/widget_texts.h"
 
 namespace lumiq {
 namespace {
@@ -30,7 +31,7 @@ FormBinding::FormBinding(FormModel& model, QWidget& window) : QObject(&window), 
   for (const Field field : kAllFields) {
     QLineEdit* box = Find<QLineEdit>(window, NameOf(field));
     m_boxes[static_cast<std::size_t>(field)] = box;
-    box->setText(ToQString(model.Text(field)));
+    OnTextChanged(field, model.Text(field));
     box->setEnabled(model.IsEnabled(field));
     // textEdited fires for the user's edits only (typing, paste, cut, undo),
     // never for setText, so mirroring cannot feed back into the model.
@@ -63,7 +64,13 @@ void FormBinding::OnTextChanged(Field field, const std::string& text) {
   const QString shown = ToQString(text);
   // The user's own edit is already on screen; rewriting it would move the
   // cursor and drop the undo history.
-  if (box->text() != shown) box->setText(shown);
+  if (box->text() != shown) {
+    box->setText(shown);
+    // setText leaves the cursor at the end, scrolled there: a long result
+    // would show only its last digits, which read as another number.
+    box->setCursorPosition(0);
+  }
+  DescribeClippedText(*box);
 }
 
 void FormBinding::OnEnabledChanged(Field field, bool enabled) {

@@ -1,9 +1,6 @@
 #include "ui/message_box_sink.h"
 
-#include <QIcon>
-#include <QMessageBox>
-#include <QPushButton>
-
+#include "ui/message_dialog.h"
 #include "ui/qt_text.h"
 
 namespace lumiq {
@@ -15,13 +12,7 @@ QString MessageBoxText(std::string_view message) {
 }
 
 void MessageBoxSink::operator()(std::string_view message) const {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lumiq"), MessageBoxText(message),
-                  QMessageBox::Ok, m_parent);
-  box.setObjectName(QStringLiteral("LumiqMessage"));
-  // What the user typed is quoted in the message: never read it as markup.
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.button(QMessageBox::Ok)->setIcon(QIcon());  // no icon anywhere, not even on the button
+  MessageDialog box(MessageBoxText(message), m_parent);
   box.exec();
 }
 

@@ -2,6 +2,7 @@
 // screen reader speaks and the tooltips that say what each box expects.
 #pragma once
 
+#include <QLineEdit>
 #include <QWidget>
 
 namespace lumiq {
@@ -9,5 +10,10 @@ namespace lumiq {
 // Sets the accessible name and tooltip of every widget under `window` that
 // has them, found by control name.
 void DescribeWidgets(QWidget& window);
+
+// After the box's text changed: when the text is wider than the box, its
+// tooltip and accessible description add the whole text, so a clipped result
+// can still be read in full; otherwise they are as DescribeWidgets set them.
+void DescribeClippedText(QLineEdit& box);
 
 }  // namespace lumiq

@@ -42,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
         Accepted{"Subnormal", "5e-324", 5e-324},
         Accepted{"LongMantissa", "0.1000000000000000000000000000000000000001", 0.1},
-        Accepted{"CorrectlyRoundedHalfway", "9007199254740993", 9007199254740992.0}),
+        Accepted{"CorrectlyRoundedHalfway", "9007199254740993", 9007199254740992.0},
+        Accepted{"ZeroPaddedZero", "0." + std::string(350, '0'), 0.0},
+        Accepted{"ZeroPaddedWithExponent", "0." + std::string(350, '0') + "1e350", 0.1},
+        Accepted{"ZeroPaddedSmall", "0." + std::string(350, '0') + "1e250", 1e-101}),
     [](const auto& info) { return info.param.name; });
 
 struct Rejected {
@@ -76,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Rejected{"NegativeOverflow", "-1e400"},
                     Rejected{"JustPastLargest", "1.7976931348623159e308"},
                     Rejected{"UnderflowToZero", "1e-400"},
+                    Rejected{"ZeroPaddedUnderflow", "0." + std::string(350, '0') + "1e-100"},
                     Rejected{"HugeExponentDigits", "1e99999999999999999999"},
                     Rejected{"NulInside", std::string("1\0"
                                                       "2",

@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rounding{"ConversionExample", 214.09434761688978, 1, 214.1},
         Rounding{"LargeKeptWhole", 1e308, 1, 1e308}, Rounding{"LargestKept", kMax, 0, kMax},
         Rounding{"NoFractionBitsKept", 4503599627370497.0, 1, 4503599627370497.0},
-        Rounding{"NegativePlacesClampedToZero", 2.5, -3, 2.0}),
+        Rounding{"NegativePlacesClampedToZero", 2.5, -3, 2.0},
+        Rounding{"PlacesAboveTwentyTwoClamped", 0.125, 40, 0.125}),
     [](const auto& info) { return info.param.name; });
 
 TEST(RoundHalfEvenNonFinite, ComesBackUnchanged) {

@@ -51,6 +51,7 @@ struct StateRow {
   const char* name;
   void (*act)(FormDriver&);
   Flags flags;
+  std::size_t messages = 0;  // shown along the way; an ignored click shows none
 };
 
 class StateTable : public testing::TestWithParam<StateRow> {};
@@ -59,6 +60,7 @@ TEST_P(StateTable, FlagsAfterEachEvent) {
   FormDriver d;
   GetParam().act(d);
   EXPECT_EQ(FlagsOf(d.model), GetParam().flags);
+  EXPECT_EQ(d.messages.size(), GetParam().messages);
   for (const Control c : {Control::C_mlm, Control::C_mcd, Control::Label4}) {
     EXPECT_TRUE(d.model.IsEnabled(c));
   }
@@ -102,20 +104,23 @@ INSTANTIATE_TEST_SUITE_P(
                                d.Click(Control::C_mlm);
                                d.Click(Control::Calculate);
                              },
-                             {false, false, false, false, k1}},
+                             {false, false, false, false, k1},
+                             1},
                     StateRow{"CalculateFailureKeepsDirection2",
                              [](FormDriver& d) {
                                d.Click(Control::C_mcd);
                                d.Click(Control::Calculate);
                              },
-                             {false, false, false, false, k2}},
+                             {false, false, false, false, k2},
+                             1},
                     StateRow{"CalculateAfterFailureIsIgnored",
                              [](FormDriver& d) {
                                d.Click(Control::C_mlm);
                                d.Click(Control::Calculate);
                                d.Click(Control::Calculate);
                              },
-                             {false, false, false, false, k1}}),
+                             {false, false, false, false, k1},
+                             1}),
     [](const auto& info) { return info.param.name; });
 
 struct Conversion {
@@ -216,7 +221,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Failure{"ProductBeyondRange", k1, "1e308", "90", kMillicandela, Field::mcd},
                     Failure{"QuotientBeyondRange", k2, "1e308", "1", kMillilumens, Field::mlm},
                     Failure{"ResultTextBeyondRange", k1, "5.722234971461743e307", "120",
-                            kMillicandela, Field::mcd}),
+                            kMillicandela, Field::mcd},
+                    Failure{"QuotientTextBeyondRange", k2, "1.513275096494578e308", "60",
+                            kMillilumens, Field::mlm}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DirectionButtons, KeepTheAngleAndTheInputText) {

@@ -35,7 +35,7 @@ for file in "${expected[@]}"; do
   grep -qx "./usr/$file" <<<"$contents" || fail "package lacks /usr/$file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
   grep -q "\b$dep\b" <<<"$depends" || fail "package does not depend on $dep: $depends"
 done
 echo "package $(basename "$deb"): $depends"

@@ -1,8 +1,12 @@
 // The window wired to the model: real keystrokes and clicks drive the model,
 // and every model change shows at once without echoing back.
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "tests/form/form_driver.h"
@@ -50,10 +54,11 @@ class BindingTest : public QObject {
     Fill("deg", "<b>x</b>");
     bool enabledWhileShown = false;
     bool plainText = false;
-    MessageBoxAnswerer answerer([&](QMessageBox& box) {
+    MessageBoxAnswerer answerer([&](MessageDialog& box) {
       enabledWhileShown = m_ui->Button("Calculate")->isEnabled();
-      plainText = box.textFormat() == Qt::PlainText && box.icon() == QMessageBox::NoIcon &&
-                  box.buttons().size() == 1 && box.isModal();
+      plainText = box.findChild<QPlainTextEdit*>()->isReadOnly() &&
+                  box.findChildren<QLabel*>().isEmpty() &&
+                  box.findChildren<QPushButton*>().size() == 1 && box.isModal();
     });
     QTest::mouseClick(m_ui->Button("Calculate"), Qt::LeftButton);
     QCOMPARE(answerer.texts.size(), std::size_t{1});
@@ -68,9 +73,89 @@ class BindingTest : public QObject {
 
   void creditLabelShowsTheContactMessage() {
     MessageBoxAnswerer answerer;
-    QTest::mouseClick(m_ui->Widget("Label4"), Qt::LeftButton);
-    QCOMPARE(answerer.texts.size(), std::size_t{1});
+    QWidget* credit = m_ui->Widget("Label4");
+    // Pressed on the label and released outside it: no click, as on a button.
+    QTest::mousePress(credit, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(credit, Qt::LeftButton, {}, QPoint(-20, -20));
+    QVERIFY(answerer.texts.empty());
+    QTest::mouseClick(credit, Qt::LeftButton);
+    // A screen reader presses it through its accessible action.
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(credit);
+    QVERIFY(
+        node->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(answerer.texts.size(), std::size_t{2});
     QVERIFY(answerer.texts[0].startsWith(QStringLiteral("Encounted an error? Please mail:\n")));
+  }
+
+  void longMessagesFitTheScreen_data() {
+    QTest::addColumn<QString>("angle");
+    QTest::newRow("6000Words") << QStringLiteral("word ").repeated(6000);
+    QTest::newRow("3000CharactersNoBlank") << QStringLiteral("x").repeated(3000);
+  }
+
+  // The whole text, wrapped and scrolled inside a box that fits the screen
+  // with its OK button in reach.
+  void longMessagesFitTheScreen() {
+    QFETCH(QString, angle);
+    m_ui->Button("C_mlm")->click();
+    m_ui->model.SetText(Field::deg, angle.toStdString());
+    bool fits = false, okInReach = false, whole = false, wraps = false;
+    MessageBoxAnswerer answerer([&](MessageDialog& box) {
+      const QRect available = box.screen()->availableGeometry();
+      fits = box.frameGeometry().width() <= available.width() &&
+             box.frameGeometry().height() <= available.height();
+      okInReach = box.OkButton()->isVisible() && box.rect().contains(box.OkButton()->geometry());
+      whole = box.Text().endsWith(angle + QLatin1Char(')'));
+      wraps = box.findChild<QPlainTextEdit*>()->horizontalScrollBar()->maximum() == 0;
+    });
+    m_ui->Button("Calculate")->click();
+    QCOMPARE(answerer.texts.size(), std::size_t{1});
+    QVERIFY(fits);
+    QVERIFY(okInReach);
+    QVERIFY(whole);
+    QVERIFY(wraps);
+    QCOMPARE(m_ui->model.Text(Field::deg), angle.toStdString());
+  }
+
+  // A result longer than its box shows its first digits, and the whole
+  // text is in the tooltip and the accessible description.
+  void longResultsShowTheirStart_data() {
+    QTest::addColumn<QString>("text");
+    for (const char* box :
+         {"mcd", "deg", "mlm", "Voltage", "Current", "Power", "Efficiency", "Wavelength"}) {
+      for (const char* text :
+           {"1.23456789012346E+20", "1000000000 lm/W", "-1.79769313486231E+308"}) {
+        QTest::addRow("%s %s", box, text) << QString::fromLatin1(text);
+      }
+    }
+  }
+
+  void longResultsShowTheirStart() {
+    QFETCH(QString, text);
+    const QString name =
+        QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
+    const Field field = FieldNamed(name.toLatin1().constData());
+    m_ui->model.SetText(Field::Voltage, "x");  // no readout overwrites the text below
+    m_ui->model.SetText(field, text.toStdString());
+    QLineEdit* box = m_ui->Box(name.toLatin1().constData());
+    QCOMPARE(box->text(), text);
+    QCOMPARE(box->cursorPosition(), 0);
+    // The first characters are drawn at the box's left edge.
+    const QImage image = box->grab().toImage();
+    const QColor background = image.pixelColor(image.width() / 2, 3);  // above the text
+    int firstInk = image.width();
+    for (int x = 0; x < image.width() / 2 && firstInk == image.width(); ++x) {
+      for (int y = 4; y < image.height() - 3; ++y) {
+        if (qGray(image.pixel(x, y)) < qGray(background.rgb()) - 96) {
+          firstInk = x;
+          break;
+        }
+      }
+    }
+    QVERIFY2(firstInk < 8, qPrintable(QStringLiteral("first ink at x = %1").arg(firstInk)));
+    QVERIFY(box->toolTip().contains(text));
+    QCOMPARE(box->accessibleDescription(), text);
   }
 
   // Typing into the real boxes changes the model one edit at a time.

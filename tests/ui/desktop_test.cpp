@@ -65,6 +65,9 @@ class DesktopTest : public QObject {
     QTest::newRow("Color") << "Estimated color";
     QTest::newRow("C_mlm") << "mcd -> mlm";
     QTest::newRow("Calculate") << "Calculate!";
+    QTest::newRow("Label9") << "An incandescent bulb outputs between 3 and 19 lm/W. A fluorescent "
+                               "lamp outputs about 60 lm/W.";
+    QTest::newRow("Label4") << "Written by Lumiq";
   }
 
   void accessibleNames() {

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
+#include <cmath>
 
 #include "tests/ui/ui_fixture.h"
 #include "ui/swatch_widget.h"
@@ -118,6 +119,10 @@ class LayoutTest : public QObject {
     if (auto* button = qobject_cast<const QPushButton*>(widget)) shown = button->text();
     if (auto* frame = qobject_cast<const QGroupBox*>(widget)) shown = frame->title();
     QCOMPARE(shown, caption);
+    if (qEnvironmentVariableIsSet("LUMIQ_EXPECT_FONT_FAMILY")) {
+      QCOMPARE(QFontInfo(widget->font()).family(),
+               qEnvironmentVariable("LUMIQ_EXPECT_FONT_FAMILY"));
+    }
 
     const QFontMetrics metrics = widget->fontMetrics();
     if (qobject_cast<const WrappedLabel*>(widget)) {
@@ -211,9 +216,67 @@ class LayoutTest : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
     }
+    // The other direction: the flux takes the intensity's place.
+    m_ui->Button("C_mcd")->click();
+    m_ui->Button("C_mlm")->setFocus();
+    const char* afterFlux[] = {"C_mcd", "Calculate", "deg", "mlm", "Voltage"};
+    for (const char* name : afterFlux) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+  }
+
+  void disabledTextIsReadable_data() {
+    QTest::addColumn<QString>("unused");
+    for (const char* name : {"mlm", "Power", "Efficiency"}) QTest::newRow(name) << QString();
+  }
+
+  // Greyed results after Calculate: still 4.5:1 against their background, and
+  // lighter than the enabled boxes' text.
+  void disabledTextIsReadable() {
+    m_ui->model.SetText(Field::Voltage, "3.2");
+    m_ui->model.SetText(Field::Current, "20");
+    m_ui->model.Click(Control::C_mlm);
+    m_ui->model.SetText(Field::mcd, "1000");
+    m_ui->model.SetText(Field::deg, "30");
+    m_ui->model.Click(Control::Calculate);
+    m_ui->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_ui->window));
+    QLineEdit* box = m_ui->Box(QTest::currentDataTag());
+    QVERIFY(!box->isEnabled());
+    const QImage greyed = box->grab().toImage();
+    const QColor background = greyed.pixelColor(greyed.width() - 4, 3);
+    const QColor ink = Darkest(greyed);
+    const double contrast = (Luminance(background) + 0.05) / (Luminance(ink) + 0.05);
+    QVERIFY2(
+        contrast >= 4.5,
+        qPrintable(
+            QStringLiteral("%1 on %2: %3:1").arg(ink.name(), background.name()).arg(contrast)));
+    QVERIFY(Luminance(ink) > Luminance(Darkest(m_ui->Box("Voltage")->grab().toImage())));
   }
 
  private:
+  // WCAG relative luminance.
+  static double Luminance(const QColor& color) {
+    const auto linear = [](double c) {
+      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+  }
+
+  // The darkest pixel inside the frame: the text's full-strength ink.
+  static QColor Darkest(const QImage& image) {
+    QColor darkest = Qt::white;
+    for (int y = 3; y < image.height() - 3; ++y) {
+      for (int x = 3; x < image.width() - 3; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (Luminance(c) < Luminance(darkest)) darkest = c;
+      }
+    }
+    return darkest;
+  }
+
   std::unique_ptr<UiFixture> m_ui;
 };
 

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "form/form_model.h"
 #include "ui/lumiq_window.h"
 #include "ui/message_box_sink.h"
+#include "ui/message_dialog.h"
 
 namespace lumiq::testing_support {
 
@@ -44,7 +44,7 @@ struct UiFixture {
 // (the box still open, the handler still suspended), then presses OK.
 class MessageBoxAnswerer : public QObject {
  public:
-  explicit MessageBoxAnswerer(std::function<void(QMessageBox&)> whileShown = {})
+  explicit MessageBoxAnswerer(std::function<void(MessageDialog&)> whileShown = {})
       : m_whileShown(std::move(whileShown)) {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::Poll);
@@ -56,15 +56,15 @@ class MessageBoxAnswerer : public QObject {
 
  private:
   void Poll() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    auto* box = qobject_cast<MessageDialog*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
-    texts.push_back(box->text());
+    texts.push_back(box->Text());
     titles.push_back(box->windowTitle());
     if (m_whileShown) m_whileShown(*box);
-    box->button(QMessageBox::Ok)->click();
+    box->OkButton()->click();
   }
 
-  std::function<void(QMessageBox&)> m_whileShown;
+  std::function<void(MessageDialog&)> m_whileShown;
   QTimer m_timer;
 };
 

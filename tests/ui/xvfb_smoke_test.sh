@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# The real binary in a real X server: its window appears under its title with
-# a client area of 283 x 304 pixels.
-#   xvfb_smoke_test.sh LUMIQ_BINARY
+# The real binary: without a display it says so in one line and exits 1; in a
+# real X server its window appears under its title with a client area of
+# 283 x 304 pixels and the WM_CLASS its desktop entry names.
+#   xvfb_smoke_test.sh LUMIQ_BINARY DESKTOP_ENTRY
 set -euo pipefail
 here=$(dirname "$0")
+
+status=0
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1) || status=$?
+[ "$status" = 1 ] || { echo "FAIL: without a display the exit status is $status, not 1: $said"; exit 1; }
+[ "$(printf '%s\n' "$said" | wc -l)" = 1 ] && grep -q 'no display' <<<"$said" \
+  || { echo "FAIL: without a display it said: $said"; exit 1; }
+echo "without a display: $said"
+
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$2")
+[ -n "$wm_class" ] || { echo "FAIL: $2 has no StartupWMClass"; exit 1; }
 exec "$here/../../scripts/with-xvfb" bash -c '
   log=$(mktemp)
   "$0" >"$log" 2>&1 &
@@ -25,6 +36,9 @@ exec "$here/../../scripts/with-xvfb" bash -c '
   eval "$(xdotool getwindowgeometry --shell "$window")"
   echo "window $window is ${WIDTH}x${HEIGHT}"
   [ "$WIDTH" = 283 ] && [ "$HEIGHT" = 304 ] || { echo "FAIL: expected 283x304"; exit 1; }
+  class=$(xprop -id "$window" WM_CLASS | sed -n "s/.*, \"\(.*\)\"$/\1/p")
+  echo "WM_CLASS class $class, desktop entry StartupWMClass $1"
+  [ "$class" = "$1" ] || { echo "FAIL: the desktop entry does not name the window class"; exit 1; }
   kill -0 $app || { echo "FAIL: the program exited"; exit 1; }
   echo "PASS"
-' "$1"
+' "$1" "$wm_class"
