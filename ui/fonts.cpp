@@ -10,24 +10,6 @@
 namespace lumiq {
 namespace {
 
-struct FontRow {
-  FontStyle style;
-  double points;
-  bool bold;
-};
-
-constexpr FontRow kFonts[] = {
-    {FontStyle::Regular, 8.25, false},
-    {FontStyle::Large, 12.0, false},
-    {FontStyle::Bold, 8.25, true},
-    {FontStyle::LargeBold, 18.0, true},
-};
-
-// MS Sans Serif where it is installed, else the nearest free stand-ins.
-const QStringList kFamilies = {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                               QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
-                               QStringLiteral("DejaVu Sans")};
-
 // The caption boxes were laid out for MS Sans Serif; other families run
 // wider (Arial's metrics by about 6%, DejaVu Sans by more). Each family is
 // condensed just enough that every caption fits its box, down to this.
@@ -43,11 +25,9 @@ QFont MakeFont(const QString& family, int stretch, FontStyle style) {
   if (!family.isEmpty()) font.setFamily(family);
   font.setStyleHint(QFont::SansSerif);
   font.setStretch(stretch);
-  for (const FontRow& row : kFonts) {
-    if (row.style != style) continue;
-    font.setPointSizeF(row.points);
-    font.setBold(row.bold);
-  }
+  const FontRow& row = FontOf(style);
+  font.setPointSizeF(row.points);
+  font.setBold(row.bold);
   return font;
 }
 
@@ -79,9 +59,9 @@ const Family& ChosenFamily() {
   static const Family chosen = [] {
     const QStringList installed = QFontDatabase::families();
     QString name;
-    for (const QString& family : kFamilies) {
-      if (installed.contains(family, Qt::CaseInsensitive)) {
-        name = family;
+    for (const std::string_view family : kFontFamilies) {
+      if (installed.contains(ToQString(family), Qt::CaseInsensitive)) {
+        name = ToQString(family);
         break;
       }
     }

@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "ui/layout_table.h"
+#include "view/layout_table.h"
 
 namespace lumiq {
 

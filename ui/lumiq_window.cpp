@@ -4,10 +4,10 @@
 
 #include "ui/copy_menu.h"
 #include "ui/form_binding.h"
-#include "ui/layout_table.h"
 #include "ui/qt_text.h"
 #include "ui/widget_factory.h"
 #include "ui/widget_texts.h"
+#include "view/layout_table.h"
 
 // The icon lives in this static library; naming its resource here keeps the
 // linker from dropping it.

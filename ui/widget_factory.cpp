@@ -10,10 +10,10 @@
 
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
-#include "ui/layout_table.h"
 #include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
 #include "ui/wrapped_label.h"
+#include "view/layout_table.h"
 
 namespace lumiq {
 namespace {

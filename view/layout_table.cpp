@@ -1,4 +1,4 @@
-#include "ui/layout_table.h"
+#include "view/layout_table.h"
 
 namespace lumiq {
 
@@ -16,6 +16,20 @@ constexpr auto Large = FontStyle::Large;
 constexpr auto Bold = FontStyle::Bold;
 constexpr auto LargeBold = FontStyle::LargeBold;
 }  // namespace
+
+constexpr FontRow kFonts[] = {
+    {FontStyle::Regular, 8.25, false},
+    {FontStyle::Large, 12.0, false},
+    {FontStyle::Bold, 8.25, true},
+    {FontStyle::LargeBold, 18.0, true},
+};
+
+const FontRow& FontOf(FontStyle style) noexcept {
+  for (const FontRow& row : kFonts) {
+    if (row.style == style) return row;
+  }
+  return kFonts[0];
+}
 
 // clang-format off
 const std::array<WidgetRow, 26> kWidgets = {{

@@ -24,6 +24,21 @@ enum class FontStyle {
   LargeBold,  // 18 pt bold
 };
 
+struct FontRow {
+  FontStyle style;
+  double points;
+  bool bold;
+};
+
+// The size and weight of each style: "MS Sans Serif" at 8.25 points unless
+// said otherwise.
+const FontRow& FontOf(FontStyle style) noexcept;
+
+// MS Sans Serif where it is installed, else the nearest free stand-ins, in
+// order of preference (the first ones have Arial's metrics).
+inline constexpr std::array<std::string_view, 5> kFontFamilies = {
+    "MS Sans Serif", "Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"};
+
 struct WidgetRow {
   std::string_view name;  // the widget's objectName
   WidgetKind kind;
