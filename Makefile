@@ -4,10 +4,12 @@ PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
+# Debian's own Python, which has the packaged Selenium and pytest.
+PYTHON ?= /usr/bin/python3
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test install asan test-libcxx test-wasm fresh-check bench fuzz screenshot clean
+.PHONY: all deps build run test install asan test-libcxx test-wasm fresh-check web web-serve web-test web-budget bench fuzz screenshot clean
 
 all: build
 
@@ -53,6 +55,24 @@ test-wasm:
 fresh-check:
 	scripts/fresh-machine-check
 
+# The web page: build/web holds index.html and every asset beside it.
+web:
+	scripts/install-deps web
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS)
+
+# Serves the page on the loopback interface only.
+web-serve: web
+	$(PYTHON) -m http.server 8080 --bind 127.0.0.1 --directory build/web
+
+# The page in headless Chromium, driven by Selenium.
+web-test: web
+	cd web/tests && $(PYTHON) -m pytest -q -p no:cacheprovider
+
+# The page's size and its start-up time against a bare page.
+web-budget: web
+	$(PYTHON) bench/web_budget.py
+
 # Benchmarks, ending in one table of ratios to baselines from the same run.
 bench:
 	scripts/install-deps bench
@@ -68,12 +88,15 @@ fuzz:
 	scripts/fuzz $(FUZZ_SECONDS)
 
 # docs/screenshot.png, docs/screenshot-message.png in the middle of a flow, and
-# docs/screenshot-2x.png at a scale factor of 2.
+# docs/screenshot-2x.png at a scale factor of 2, and docs/screenshot-web.png
+# of the page in headless Chromium.
 screenshot: build
 	scripts/install-deps screenshot
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --mid-flow
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --2x
+	$(MAKE) web
+	scripts/screenshot-web
 
 clean:
 	rm -rf build

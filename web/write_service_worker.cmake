@@ -1,0 +1,16 @@
+# Writes DIR/sw.js from TEMPLATE: the list of every file in DIR (the page
+# itself as "./") and a version made from their contents.
+file(GLOB_RECURSE files RELATIVE ${DIR} ${DIR}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(assets "\"./\"")
+set(digests "")
+foreach(file IN LISTS files)
+  file(SHA256 ${DIR}/${file} digest)
+  string(APPEND digests "${file}:${digest}\n")
+  string(APPEND assets ", \"${file}\"")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 LUMIQ_WEB_VERSION)
+set(LUMIQ_WEB_ASSETS ${assets})
+configure_file(${TEMPLATE} ${DIR}/sw.js @ONLY)
