@@ -1,6 +1,7 @@
 #include "core/numeric_text.h"
 
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <array>
@@ -48,13 +49,16 @@ double RoundToEvenInteger(double y) {
 // prints it ("-0.00123", "1.5e+20", "2.14100000000000e+02"), and the decimal
 // exponent of the first of them.
 struct SignificantDigits {
-  std::string digits;
+  std::array<char, 24> buffer{};  // never more than 17 digits: no allocation
+  std::size_t count = 0;
   int exponent = 0;
+
+  std::string_view digits() const { return {buffer.data(), count}; }
+  void push_back(char c) { buffer[count++] = c; }
 };
 
 SignificantDigits ReadSignificantDigits(std::string_view text) {
   SignificantDigits out;
-  out.digits.reserve(17);
   int position = 0;  // of each digit, the point ignored
   int pointAt = -1;
   int firstAt = -1;
@@ -65,11 +69,11 @@ SignificantDigits ReadSignificantDigits(std::string_view text) {
       continue;
     }
     if (firstAt < 0 && text[i] != '0') firstAt = position;
-    if (firstAt >= 0) out.digits.push_back(text[i]);
+    if (firstAt >= 0) out.push_back(text[i]);
     ++position;
   }
   if (pointAt < 0) pointAt = position;
-  while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
+  while (out.count > 1 && out.buffer[out.count - 1] == '0') --out.count;
   int written = 0;
   if (i < text.size()) {
     for (std::size_t k = i + 2; k < text.size(); ++k) written = written * 10 + (text[k] - '0');
@@ -81,20 +85,21 @@ SignificantDigits ReadSignificantDigits(std::string_view text) {
 
 // Drops the digits after the 15th, rounding half up (a tie cannot reach here).
 void RoundToFifteenDigits(SignificantDigits& decimal) {
-  std::string& digits = decimal.digits;
+  auto& digits = decimal.buffer;
   const bool up = digits[15] >= '5';
-  digits.resize(15);
+  decimal.count = 15;
   if (up) {
-    std::size_t i = digits.size();
+    std::size_t i = decimal.count;
     while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
     if (i == 0) {
-      digits.assign(1, '1');
+      digits[0] = '1';
+      decimal.count = 1;
       ++decimal.exponent;
     } else {
       ++digits[i - 1];
     }
   }
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (decimal.count > 1 && digits[decimal.count - 1] == '0') --decimal.count;
 }
 
 }  // namespace
@@ -191,31 +196,30 @@ std::string DoubleToText(double value) {
   // double. The one exception is a 16-digit text ending in 5, which may be that
   // boundary itself; it, and subnormals (whose shortest text says less than 15
   // digits), are rounded exactly from the double (ties to even).
+  // Either form of a double takes at most 24 characters.
   std::array<char, 40> buffer{};
-  auto printed = fmt::format_to_n(buffer.data(), buffer.size(), "{}", value);
+  char* end = fmt::format_to(buffer.data(), FMT_COMPILE("{}"), value);
   SignificantDigits decimal =
-      ReadSignificantDigits({buffer.data(), static_cast<std::size_t>(printed.out - buffer.data())});
-  const bool boundary = decimal.digits.size() == 16 && decimal.digits[15] == '5';
+      ReadSignificantDigits({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
+  const bool boundary = decimal.count == 16 && decimal.buffer[15] == '5';
   if (boundary || std::fabs(value) < std::numeric_limits<double>::min()) {
-    printed = fmt::format_to_n(buffer.data(), buffer.size(), "{:.14e}", value);
-    decimal = ReadSignificantDigits(
-        {buffer.data(), static_cast<std::size_t>(printed.out - buffer.data())});
-  } else if (decimal.digits.size() > 15) {
+    end = fmt::format_to(buffer.data(), FMT_COMPILE("{:.14e}"), value);
+    decimal = ReadSignificantDigits({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
+  } else if (decimal.count > 15) {
     RoundToFifteenDigits(decimal);
   }
   const bool negative = value < 0;
-  const std::string& digits = decimal.digits;
+  const std::string_view digits = decimal.digits();
   const int exponent = decimal.exponent;
 
   std::string out;
-  out.reserve(24);
   if (negative) out.push_back('-');
   const auto count = static_cast<int>(digits.size());
   if (exponent < -4 || exponent > 14) {
     out.push_back(digits[0]);
     if (count > 1) {
       out.push_back('.');
-      out.append(digits, 1);
+      out.append(digits.substr(1));
     }
     out.push_back('E');
     out.push_back(exponent < 0 ? '-' : '+');
@@ -232,9 +236,9 @@ std::string DoubleToText(double value) {
       out.append(digits);
       out.append(static_cast<std::size_t>(wholeDigits - count), '0');
     } else {
-      out.append(digits, 0, static_cast<std::size_t>(wholeDigits));
+      out.append(digits.substr(0, static_cast<std::size_t>(wholeDigits)));
       out.push_back('.');
-      out.append(digits, static_cast<std::size_t>(wholeDigits));
+      out.append(digits.substr(static_cast<std::size_t>(wholeDigits)));
     }
   }
   return out;
