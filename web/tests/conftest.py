@@ -9,7 +9,7 @@ import pytest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-WEB_DIR = os.environ.get("LUMIQ_WEB_DIR", os.path.join(os.path.dirname(__file__), "../../build/web"))
+WEB_DIR = os.path.join(os.path.dirname(__file__), "../../build/web")
 
 
 class Server:
