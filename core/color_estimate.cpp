@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/numeric_text.h"
+#include "core/rounding.h"
 
 namespace lumiq {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/correct_cosine.h"
 
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace lumiq {
 namespace {
@@ -54,10 +54,20 @@ static_assert(std::size(kTable) == static_cast<std::size_t>(kCorrectCosineLimit 
 // Below this, cos x lies above the midpoint 1 - 2^-54 and rounds to 1.
 constexpr double kRoundsToOne = 0x1p-27;
 
-// An absolute bound on the fast path's error. The sum below is off by less than
-// 2^-72: the series of r - sin r in plain doubles (2^-74.6), the additions of
-// the small terms (2^-73), the rest far less; the bound leaves a factor 4.
-constexpr double kFastPathError = 0x1p-70;
+// An absolute bound on the fast path's error: |cos b - (sum.hi + sum.lo)|, for
+// |r| <= 2^-7 and u = 2^-53, term by term (largest first):
+//   r - sin r in plain doubles: 6 roundings (q, r q, the 1/6 constant, the
+//     last Horner step, the product) on r^3/6 <= 2^-23.6 ........... 2^-74.0
+//   sinHi * bSeries rounded: u * 2^-23.6 ............................ 2^-76.6
+//   the last additions of `small`, each below 2^-23.5 ............... 2^-76.5
+//   sinLo * (r - sin r), left out: 2^-54 * 2^-23.6 .................. 2^-77.6
+//   1 - cos r: q for r^2 in its r^4 terms, its four roundings ....... 2^-83.1
+//   the rest (tables to 2^-107, series truncation, cosLo products) .. < 2^-86
+// The sum is below 2^-73.4; the worst seen against MPFR was 2^-74.6, and
+// within 1e-6 of pi/2 a bound of 2^-75 already lets wrong roundings through.
+// The bound leaves a factor 2.6 over the sum, which also covers the roundings
+// of sum.lo +- the bound in the rounding test.
+constexpr double kFastPathError = 0x1p-72;
 
 // ---- Slow path: fixed point with 256 fraction bits ----
 
@@ -66,7 +76,10 @@ constexpr int kLimbs = 9;
 constexpr int kFractionBits = 256;
 using Fixed = std::array<std::uint32_t, kLimbs>;
 
-Fixed FromDouble(double x) {  // 2^-27 <= x < 2^32
+// Exact for 2^-27 <= x < 2^32: all 53 bits land among the 256 fraction bits
+// and the 32 integer bits.
+Fixed FromDouble(double x) {
+  assert(x >= 0x1p-27 && x < 0x1p32);
   int exponent = 0;
   const double mantissa = std::frexp(x, &exponent);
   auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
@@ -129,7 +142,11 @@ void AddTo(Fixed& a, const Fixed& b) {
   }
 }
 
-Fixed Subtract(const Fixed& a, const Fixed& b) {  // a >= b
+bool Less(const Fixed& a, const Fixed& b);
+
+// a - b, for a >= b (the difference is not signed).
+Fixed Subtract(const Fixed& a, const Fixed& b) {
+  assert(!Less(a, b));
   Fixed out{};
   std::int64_t borrow = 0;
   for (std::size_t i = 0; i < kLimbs; ++i) {
@@ -205,9 +222,13 @@ double CorrectlyRoundedCos(double x) noexcept {
   if (!(b <= kCorrectCosineLimit)) return std::cos(x);  // NaN too
   if (b < kRoundsToOne) return 1.0;
 
-  // b = t + r with t = j/64 from the table and |r| <= 1/128; r is exact
-  // (Sterbenz) because t and b are within a factor of two when j > 0.
-  const int j = static_cast<int>(b * kTableStep + 0.5);
+  // b = t + r with t = j/64 the nearest table point and |r| <= 1/128. j is
+  // found exactly: b * 64 and its fraction are exact, where b * 64 + 0.5
+  // would round up to the next integer just below a half. Then r is exact
+  // too: for j > 0, t/2 <= b <= 2t (Sterbenz).
+  const double scaled = b * kTableStep;
+  int j = static_cast<int>(scaled);
+  if (scaled - j >= 0.5) ++j;
   const TableEntry& e = kTable[j];
   const double r = b - j / kTableStep;
 
@@ -227,13 +248,11 @@ double CorrectlyRoundedCos(double x) noexcept {
                        (e.cosHi * aLo + e.cosLo * aHi) + e.sinHi * bSeries;
   const DoubleDouble sum = TwoSum(s2.hi, small);
 
-  // sum.hi is the answer when the true value, within kFastPathError of
-  // sum.hi + sum.lo, cannot lie beyond the midpoint to a neighbouring double.
-  constexpr double kInf = std::numeric_limits<double>::infinity();
-  const double up = std::nextafter(sum.hi, kInf) - sum.hi;
-  const double down = sum.hi - std::nextafter(sum.hi, -kInf);
-  const double margin = sum.lo >= 0 ? 0.5 * up - sum.lo : 0.5 * down + sum.lo;
-  if (margin > kFastPathError) return sum.hi;
+  // The true value lies within kFastPathError of sum.hi + sum.lo: when both
+  // ends of that interval round to the same double, so does the true value.
+  const double low = sum.hi + (sum.lo - kFastPathError);
+  const double high = sum.hi + (sum.lo + kFastPathError);
+  if (low == high) return low;
   return detail::CosBySeries(b);
 }
 

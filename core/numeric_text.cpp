@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 #include <system_error>
 
 namespace lumiq {
@@ -20,29 +19,82 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// 10^n for n in 0..22: every one of them is exact in a double.
-constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 // Decimal exponents this far inside the double range (1e-308 .. 1.8e308) need
 // no conversion to know the value fits; the running exponent stops growing
 // at the saturation value so that no digit string can overflow it.
 constexpr long long kSafeExponent = 300;
 constexpr long long kExponentSaturation = 1'000'000'000;
 
-// Beyond this magnitude a double has no fractional bits.
-constexpr double kNoFraction = 4503599627370496.0;  // 2^52
+// What one pass over the grammar finds in a text it accepts.
+struct Scanned {
+  const char* number;  // the first digit or point, after the sign
+  const char* end;     // just past the last digit of the number; blanks follow
+  bool negative;
+  bool allZero;        // every digit of the mantissa is 0
+  long long exponent;  // decimal exponent of the first significant digit
+};
 
-// Half-to-even rounding to an integer, written out so that it does not depend
-// on the floating-point environment's rounding mode.
-double RoundToEvenInteger(double y) {
-  const double magnitude = std::fabs(y);
-  if (!(magnitude < kNoFraction)) return y;
-  double whole = std::floor(magnitude);
-  const double fraction = magnitude - whole;  // exact for magnitude < 2^52
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return std::copysign(whole, y);
+// The grammar of ParseNumericText, once: both the test and the conversion
+// start here.
+std::optional<Scanned> Scan(std::string_view text) noexcept {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end && IsBlank(*p)) ++p;
+  Scanned s{};
+  if (p != end && (*p == '+' || *p == '-')) s.negative = *p++ == '-';
+  s.number = p;
+  while (p != end && *p == '0') ++p;
+  const char* const significant = p;
+  while (p != end && IsDigit(*p)) ++p;
+  bool anyDigit = p != s.number;
+  s.allZero = p == significant;
+  s.exponent = (p - significant) - 1;
+  if (p != end && *p == '.') {
+    const char* const fraction = ++p;
+    if (s.allZero) {
+      while (p != end && *p == '0') ++p;
+      s.exponent = -(p - fraction) - 1;
+      s.allZero = p == end || !IsDigit(*p);
+    }
+    while (p != end && IsDigit(*p)) ++p;
+    anyDigit = anyDigit || p != fraction;
+  }
+  if (!anyDigit) return std::nullopt;
+
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    ++p;
+    bool negativeExponent = false;
+    if (p != end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
+    const char* const digits = p;
+    long long written = 0;
+    for (; p != end && IsDigit(*p); ++p) {
+      if (written < kExponentSaturation) written = written * 10 + (*p - '0');
+    }
+    if (p == digits) return std::nullopt;
+    s.exponent += negativeExponent ? -written : written;
+  }
+  s.end = p;
+  for (; p != end; ++p) {
+    if (!IsBlank(*p)) return std::nullopt;
+  }
+  return s;
+}
+
+// Whether the exponent alone shows that the value fits the double range.
+bool CertainlyInRange(const Scanned& s) {
+  return s.allZero || (s.exponent > -kSafeExponent && s.exponent < kSafeExponent);
+}
+
+// The correctly rounded value of a scanned number, unless it lies beyond the
+// range or rounds to zero.
+std::optional<double> Convert(const Scanned& s) noexcept {
+  double value = 0.0;
+  const auto [last, ec] = fast_float::from_chars(s.number, s.end, value);
+  // Beyond the range fast_float 3.9 gives infinity or zero with no error,
+  // and later releases say result_out_of_range: both are refused here.
+  if (ec != std::errc() || last != s.end || !std::isfinite(value)) return std::nullopt;
+  if (value == 0.0 && !s.allZero) return std::nullopt;
+  return s.negative ? -value : value;
 }
 
 // The significant digits (without trailing zeros) of a decimal text as {fmt}
@@ -105,85 +157,19 @@ void RoundToFifteenDigits(SignificantDigits& decimal) {
 }  // namespace
 
 std::optional<double> ParseNumericText(std::string_view text) noexcept {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  // After the sign only a digit or a point may start the number. That keeps
-  // the parser to plain decimals: no "inf", "nan", or second sign.
-  if (i == text.size() || !(IsDigit(text[i]) || text[i] == '.')) return std::nullopt;
-
-  // fast_float reads the longest decimal it can ("1" of "1e", "0" of "0x1"),
-  // correctly rounded; only blanks may follow what it read. It gives infinity
-  // for values beyond the range and zero for values below it.
-  double value = 0.0;
-  const char* first = text.data() + i;
-  const char* last = text.data() + text.size();
-  const auto [end, ec] = fast_float::from_chars(first, last, value);
-  if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
-  for (const char* p = end; p != last; ++p) {
-    if (!IsBlank(*p)) return std::nullopt;
-  }
-  // A zero from non-zero digits is an underflow, not the number written.
-  if (value == 0.0) {
-    for (const char* p = first; p != end && *p != 'e' && *p != 'E'; ++p) {
-      if (*p >= '1' && *p <= '9') return std::nullopt;
-    }
-  }
-  return negative ? -value : value;
+  const std::optional<Scanned> scanned = Scan(text);
+  if (!scanned) return std::nullopt;
+  return Convert(*scanned);
 }
 
 bool IsNumericText(std::string_view text) noexcept {
-  // The grammar alone decides, without converting, whenever the value's
-  // decimal exponent is comfortably inside the double range; only texts near
-  // the edges of the range are converted to find out.
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  while (p != end && IsBlank(*p)) ++p;
-  if (p != end && (*p == '+' || *p == '-')) ++p;
-
-  const char* const intStart = p;
-  while (p != end && *p == '0') ++p;
-  const char* const significant = p;
-  while (p != end && IsDigit(*p)) ++p;
-  const char* const intEnd = p;
-  long long exponent = (intEnd - significant) - 1;
-  bool allZero = intEnd == significant;
-  bool fractionDigits = false;
-  if (p != end && *p == '.') {
-    const char* const fractionStart = ++p;
-    if (allZero) {
-      while (p != end && *p == '0') ++p;
-      exponent = -(p - fractionStart) - 1;
-      allZero = p == end || !IsDigit(*p);
-    }
-    while (p != end && IsDigit(*p)) ++p;
-    fractionDigits = p != fractionStart;
-  }
-  if (intEnd == intStart && !fractionDigits) return false;
-
-  if (p != end && (*p == 'e' || *p == 'E')) {
-    ++p;
-    bool negativeExponent = false;
-    if (p != end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
-    const char* const digits = p;
-    long long written = 0;
-    for (; p != end && IsDigit(*p); ++p) {
-      if (written < kExponentSaturation) written = written * 10 + (*p - '0');
-    }
-    if (p == digits) return false;
-    exponent += negativeExponent ? -written : written;
-  }
-  for (; p != end; ++p) {
-    if (!IsBlank(*p)) return false;
-  }
-  if (allZero || (exponent > -kSafeExponent && exponent < kSafeExponent)) return true;
-  return ParseNumericText(text).has_value();
+  const std::optional<Scanned> scanned = Scan(text);
+  if (!scanned) return false;
+  return CertainlyInRange(*scanned) || Convert(*scanned).has_value();
 }
 
-double TextToDouble(std::string_view text) {
-  if (const auto value = ParseNumericText(text)) return *value;
-  throw std::invalid_argument("TextToDouble: text is not numeric");
+double TextToDouble(std::string_view text) noexcept {
+  return ParseNumericText(text).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 std::string DoubleToText(double value) {
@@ -242,33 +228,6 @@ std::string DoubleToText(double value) {
     }
   }
   return out;
-}
-
-double RoundHalfEven(double x, int places) noexcept {
-  if (places < 0) places = 0;
-  if (places > 22) places = 22;
-  if (!(std::fabs(x) < kNoFraction)) return x;  // also inf and NaN
-  const double scale = kPowersOfTen[static_cast<std::size_t>(places)];
-  const double scaled = x * scale;
-  // A scaled value past 2^52 has no digits left to round: keep x as it is.
-  if (!(std::fabs(scaled) < kNoFraction)) return x;
-  return RoundToEvenInteger(scaled) / scale;
-}
-
-double Floor(double x) noexcept {
-  return std::floor(x);
-}
-
-std::int32_t ToInt32(double x) noexcept {
-  if (std::isnan(x)) return 0;
-  const double rounded = RoundToEvenInteger(x);
-  if (rounded <= static_cast<double>(std::numeric_limits<std::int32_t>::min())) {
-    return std::numeric_limits<std::int32_t>::min();
-  }
-  if (rounded >= static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
-    return std::numeric_limits<std::int32_t>::max();
-  }
-  return static_cast<std::int32_t>(rounded);
 }
 
 }  // namespace lumiq

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/correct_cosine.h"
-#include "core/numeric_text.h"
+#include "core/rounding.h"
 
 namespace lumiq {
 namespace {

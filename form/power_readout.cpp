@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/numeric_text.h"
+#include "core/rounding.h"
 #include "form/readouts.h"
 
 namespace lumiq {

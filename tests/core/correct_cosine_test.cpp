@@ -41,6 +41,10 @@ std::vector<double> Uniform(double low, double high, int count) {
   return out;
 }
 
+constexpr double kWorstCases[] = {
+#include "tests/core/cosine_worst_cases.inc"
+};
+
 std::vector<double> HalfAngles(const std::vector<double>& degrees) {
   std::vector<double> out;
   for (const double d : degrees) out.push_back((kPi / 360.0) * d);
@@ -93,6 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
                     CorrectlyRoundedCos},
         ArgumentSet{"NearHalfPi", [] { return Uniform(kHalfPi - 1e-9, kHalfPi + 1e-9, 20000); },
                     CorrectlyRoundedCos},
+        ArgumentSet{"WithinAMillionthOfHalfPi",
+                    [] { return Uniform(kHalfPi - 1e-6, kHalfPi + 1e-6, 50000); },
+                    CorrectlyRoundedCos},
+        ArgumentSet{
+            "WorstCases",
+            [] { return std::vector<double>(std::begin(kWorstCases), std::end(kWorstCases)); },
+            CorrectlyRoundedCos},
         ArgumentSet{"WholeDomain",
                     [] { return Uniform(-kCorrectCosineLimit, kCorrectCosineLimit, 50000); },
                     CorrectlyRoundedCos},

@@ -46,6 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "4.94065645841247E-324"},
         Display{"FifteenDigitsKept", 123456.789012345, "123456.789012345"},
         Display{"SixteenthDigitRounded", 0.1 + 0.2, "0.3"},
+        Display{"ExactTieKeepsEvenDigit", 123456789012344.5, "123456789012344"},
+        Display{"ExactTieRoundsUpToEvenDigit", 123456789012345.5, "123456789012346"},
+        Display{"FifteenthDigitZeroDropped", 593.2244120070195, "593.22441200702"},
+        Display{"FifteenthDigitZeroDroppedSubnormalRange", 1.7850989274634964e-308,
+                "1.7850989274635E-308"},
         Display{"Infinity", std::numeric_limits<double>::infinity(), ""},
         Display{"NaN", std::numeric_limits<double>::quiet_NaN(), ""}),
     [](const auto& info) { return info.param.name; });

@@ -2,17 +2,21 @@
 """Writes tests/core/solid_angle_table.inc for builds without MPFR: the solid
 angle of every decimal angle 0.1 .. 359.9 degrees, each step one double
 operation with the cosine correctly rounded (from 300-bit arithmetic), and
-the correctly rounded cosine of 2000 random half-angles in [0, pi].
-Needs mpmath (Debian: python3-mpmath).
+the correctly rounded cosine of 2000 random half-angles in [0, pi], of 2000
+random arguments within 1e-6 of pi/2 and of the hard cases listed in
+tests/core/cosine_worst_cases.inc. Needs mpmath (Debian: python3-mpmath).
 
     tests/core/make_solid_angle_table.py > tests/core/solid_angle_table.inc
 """
+import os
 import random
 
 import mpmath
 
 PROGRAM_PI = 3.1415926536
 LARGEST_BELOW_PI = 3.141592653589793
+HALF_PI = 1.5707963267948966
+WORST_CASES = os.path.join(os.path.dirname(__file__), "cosine_worst_cases.inc")
 
 
 def nearest_cos(b):
@@ -39,14 +43,18 @@ def main():
         degrees = tenths / 10
         print("    {%r, %r}," % (degrees, solid_angle(degrees)))
     print("};")
-    print("// {half-angle, cosine}")
-    print("constexpr Pair kCosines[] = {")
     rng = random.Random(20261208)
-    for _ in range(2000):
-        b = rng.getrandbits(53) * 2.0**-53 * LARGEST_BELOW_PI
-        print("    {%r, %r}," % (b, nearest_cos(b)))
-    print("};")
-
+    random_half_angles = [rng.getrandbits(53) * 2.0**-53 * LARGEST_BELOW_PI for _ in range(2000)]
+    near_half_pi = [HALF_PI + (rng.getrandbits(53) * 2.0**-53 * 2 - 1) * 1e-6 for _ in range(2000)]
+    with open(WORST_CASES) as listed:
+        worst = [float.fromhex(line.strip().rstrip(",")) for line in listed if line.startswith("0x")]
+    for name, arguments in (("kCosines", random_half_angles), ("kCosinesNearHalfPi", near_half_pi),
+                            ("kCosinesWorstCases", worst)):
+        print("// {argument, cosine}")
+        print("constexpr Pair %s[] = {" % name)
+        for b in arguments:
+            print("    {%r, %r}," % (b, nearest_cos(b)))
+        print("};")
 
 if __name__ == "__main__":
     main()

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/numeric_text.h"
+#include "core/rounding.h"
 
 namespace lumiq {
 namespace {

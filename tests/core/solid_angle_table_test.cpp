@@ -49,7 +49,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, GeneratedTable,
                                          Table{"CosineOfRandomHalfAngles", kCosines,
                                                std::size(kCosines), CorrectlyRoundedCos},
                                          Table{"SeriesCosineOfRandomHalfAngles", kCosines,
-                                               std::size(kCosines), detail::CosBySeries}),
+                                               std::size(kCosines), detail::CosBySeries},
+                                         Table{"CosineNearHalfPi", kCosinesNearHalfPi,
+                                               std::size(kCosinesNearHalfPi), CorrectlyRoundedCos},
+                                         Table{"CosineOfWorstCases", kCosinesWorstCases,
+                                               std::size(kCosinesWorstCases), CorrectlyRoundedCos},
+                                         Table{"SeriesCosineOfWorstCases", kCosinesWorstCases,
+                                               std::size(kCosinesWorstCases), detail::CosBySeries}),
                          [](const auto& info) { return info.param.name; });
 
 }  // namespace

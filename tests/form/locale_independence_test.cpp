@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/numeric_text.h"
+#include "core/rounding.h"
 #include "form/form_model.h"
 #include "tests/form/form_driver.h"
 
