@@ -10,9 +10,8 @@ void UpdateColorEstimate(FormModel& model) {
   // A half-typed or cleared field keeps the last colour on screen.
   const std::optional<double> w = ParseNumericText(model.Text(Field::Wavelength));
   if (!w) return;
-  model.SetInvisibleShown(false);
   const ColorEstimate estimate = EstimateColor(*w);
-  if (estimate.outOfRange) model.SetInvisibleShown(true);
+  model.SetInvisibleShown(estimate.outOfRange);
   model.SetSwatchColor(PackColor(estimate.rgb));
 }
 

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/numeric_text.h"
 #include "core/rounding.h"
@@ -10,16 +11,14 @@
 namespace lumiq {
 namespace {
 
-// Writes the raw value, then reads the field back and writes it again rounded
-// and with its unit: the rounding acts on the 15-digit text the field held,
-// so what the user sees is what gets rounded. Returns false, having written
-// nothing rounded, when the written text does not read back as a number.
-bool WriteRounded(FormModel& model, Field field, double value, int places, std::string_view unit) {
-  model.SetText(field, DoubleToText(value));
-  const std::optional<double> shown = ParseNumericText(model.Text(field));
-  if (!shown) return false;
-  model.SetText(field, DoubleToText(RoundHalfEven(*shown, places)) + std::string(unit));
-  return true;
+// The readout's text: the value's 15-digit text read back, rounded and given
+// its unit, so what gets rounded is what the user would have seen. Nothing
+// when that text does not read back as a number. Only the final text is
+// written: one change, one report.
+std::optional<std::string> RoundedText(double value, int places, std::string_view unit) {
+  const std::optional<double> shown = ParseNumericText(DoubleToText(value));
+  if (!shown) return std::nullopt;
+  return DoubleToText(RoundHalfEven(*shown, places)) + std::string(unit);
 }
 
 void Blank(FormModel& model, Field field) {
@@ -32,11 +31,14 @@ void UpdatePowerEfficiency(FormModel& model) {
   const std::optional<double> current = ParseNumericText(model.Text(Field::Current));
   const std::optional<double> voltage = ParseNumericText(model.Text(Field::Voltage));
   const double power = current && voltage ? *current * *voltage : NAN;
-  if (!std::isfinite(power) || !WriteRounded(model, Field::Power, power, 0, " mW")) {
+  std::optional<std::string> powerText;
+  if (std::isfinite(power)) powerText = RoundedText(power, 0, " mW");
+  if (!powerText) {
     Blank(model, Field::Power);
     Blank(model, Field::Efficiency);
     return;
   }
+  model.SetText(Field::Power, std::move(*powerText));
 
   // Both inputs are numbers from here on: the power would not be finite otherwise.
   const std::optional<double> flux = ParseNumericText(model.Text(Field::mlm));
@@ -46,10 +48,11 @@ void UpdatePowerEfficiency(FormModel& model) {
   // those bits are what the user sees after rounding.
   const double k = 1000.0 / (*current * *voltage);
   const double fluxTimesK = *flux * k;
-  if (!std::isfinite(k) || !std::isfinite(fluxTimesK) ||
-      !WriteRounded(model, Field::Efficiency, fluxTimesK / 1000.0, 1, " lm/W")) {
-    Blank(model, Field::Efficiency);
+  std::optional<std::string> efficacyText;
+  if (std::isfinite(k) && std::isfinite(fluxTimesK)) {
+    efficacyText = RoundedText(fluxTimesK / 1000.0, 1, " lm/W");
   }
+  model.SetText(Field::Efficiency, efficacyText ? std::move(*efficacyText) : std::string());
 }
 
 }  // namespace lumiq
