@@ -12,9 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "form/form_model.h"
-#include "ui/lumiq_window.h"
-#include "ui/message_box_sink.h"
+#include "ui/session.h"
 
 namespace {
 
@@ -53,11 +51,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   FirstPaint firstPaint;
   if (lumiqWindow) {
-    lumiq::MessageBoxSink sink;
-    lumiq::FormModel model{std::cref(sink)};
-    lumiq::LumiqWindow window{model};
-    window.installEventFilter(&firstPaint);
-    window.show();
+    lumiq::Session lumiq;
+    lumiq.window.installEventFilter(&firstPaint);
+    lumiq.window.show();
     return QApplication::exec();
   }
   QWidget window;

@@ -17,7 +17,6 @@ constexpr std::size_t Index(Control c) {
 
 struct FieldStart {
   Field field;
-  std::string_view name;
   std::string_view text;
   bool enabled;
 };
@@ -25,28 +24,27 @@ struct FieldStart {
 // In enumeration order. The prompts are not numeric text, so nothing is
 // computed at start.
 constexpr std::array<FieldStart, kFieldCount> kFieldStart = {{
-    {Field::mcd, "mcd", "", false},
-    {Field::deg, "deg", "", false},
-    {Field::mlm, "mlm", "", false},
-    {Field::Voltage, "Voltage", "in Volts", true},
-    {Field::Current, "Current", "in milliAmps", true},
-    {Field::Power, "Power", "", false},
-    {Field::Efficiency, "Efficiency", "", false},
-    {Field::Wavelength, "Wavelength", "in nm", true},
+    {Field::mcd, "", false},
+    {Field::deg, "", false},
+    {Field::mlm, "", false},
+    {Field::Voltage, "in Volts", true},
+    {Field::Current, "in milliAmps", true},
+    {Field::Power, "", false},
+    {Field::Efficiency, "", false},
+    {Field::Wavelength, "in nm", true},
 }};
 
 struct ControlStart {
   Control control;
-  std::string_view name;
   bool enabled;
 };
 
 // In enumeration order.
 constexpr std::array<ControlStart, kControlCount> kControlStart = {{
-    {Control::C_mlm, "C_mlm", true},
-    {Control::C_mcd, "C_mcd", true},
-    {Control::Calculate, "Calculate", false},
-    {Control::Label4, "Label4", true},
+    {Control::C_mlm, true},
+    {Control::C_mcd, true},
+    {Control::Calculate, false},
+    {Control::Label4, true},
 }};
 
 template <typename Table>
@@ -60,13 +58,6 @@ static_assert(InEnumerationOrder(kFieldStart, [](const FieldStart& s) { return s
 static_assert(InEnumerationOrder(kControlStart, [](const ControlStart& s) { return s.control; }));
 
 }  // namespace
-
-std::string_view NameOf(Field field) noexcept {
-  return kFieldStart[Index(field)].name;
-}
-std::string_view NameOf(Control control) noexcept {
-  return kControlStart[Index(control)].name;
-}
 
 FormModel::FormModel(MessageSink showMessage) : m_showMessage(std::move(showMessage)) {
   for (const FieldStart& start : kFieldStart) {
@@ -127,6 +118,16 @@ void FormModel::SetSwatchColor(ColorRef color) {
 
 void FormModel::ShowMessage(std::string_view text) const {
   if (m_showMessage) m_showMessage(text);
+}
+
+void FormModel::Replay(FormObserver& observer) const {
+  for (const Field field : kAllFields) {
+    observer.OnTextChanged(field, Text(field));
+    observer.OnEnabledChanged(field, IsEnabled(field));
+  }
+  for (const Control control : kAllControls) observer.OnEnabledChanged(control, IsEnabled(control));
+  observer.OnInvisibleShownChanged(InvisibleShown());
+  observer.OnSwatchColorChanged(SwatchColor());
 }
 
 void FormModel::AddObserver(FormObserver* observer) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/color_ref.h"
+#include "form/controls.h"
 
 namespace lumiq {
 
@@ -21,21 +22,6 @@ enum class ConversionDirection : std::int16_t {
   IntensityToFlux = 1,
   FluxToIntensity = 2
 };
-
-enum class Field { mcd, deg, mlm, Voltage, Current, Power, Efficiency, Wavelength };
-inline constexpr std::array<Field, 8> kAllFields = {
-    Field::mcd,     Field::deg,   Field::mlm,        Field::Voltage,
-    Field::Current, Field::Power, Field::Efficiency, Field::Wavelength};
-inline constexpr std::size_t kFieldCount = kAllFields.size();
-
-enum class Control { C_mlm, C_mcd, Calculate, Label4 };
-inline constexpr std::array<Control, 4> kAllControls = {Control::C_mlm, Control::C_mcd,
-                                                        Control::Calculate, Control::Label4};
-inline constexpr std::size_t kControlCount = kAllControls.size();
-
-// The control names of the window, as its widgets are named ("mcd", "C_mlm").
-std::string_view NameOf(Field field) noexcept;
-std::string_view NameOf(Control control) noexcept;
 
 struct FieldState {
   std::string text;
@@ -87,6 +73,10 @@ class FormModel {
 
   // Hands the text to the message sink and returns when it does.
   void ShowMessage(std::string_view text) const;
+
+  // Tells the observer the whole current state, as if each part had just
+  // changed to it: how a view that starts late catches up.
+  void Replay(FormObserver& observer) const;
 
   // The observer must outlive its registration; do not add or remove
   // observers from inside a notification.

@@ -36,11 +36,11 @@ bool CaptionsFit(const QString& family, int stretch) {
     if (row.caption.empty()) continue;
     const QFontMetrics metrics(MakeFont(family, stretch, row.font));
     const QString caption = ToQString(row.caption);
-    const int width = row.width / kTwipsPerPixel;
+    const PixelRect box = PixelsOf(row);
     if (row.wraps) {
-      const auto lines = WrapAtSpaces(caption, metrics, width).size();
-      if (lines * metrics.lineSpacing() > row.height / kTwipsPerPixel) return false;
-    } else if (metrics.horizontalAdvance(caption) > width) {
+      const auto lines = WrapAtSpaces(caption, metrics, box.width).size();
+      if (lines * metrics.lineSpacing() > box.height) return false;
+    } else if (metrics.horizontalAdvance(caption) > box.width) {
       return false;
     }
   }

@@ -12,10 +12,16 @@
 namespace lumiq {
 namespace {
 
+// Every part of the model has a widget of its kind (the layout table is
+// checked for that at compile time); a window built otherwise is a bug that
+// no build may run past.
 template <typename W>
 W* Find(QWidget& window, std::string_view name) {
   W* widget = window.findChild<W*>(ToQString(name));
-  Q_ASSERT_X(widget, "FormBinding", "a control of the model has no widget");
+  if (widget == nullptr) {
+    qFatal("Lumiq: the window has no %s named \"%.*s\"", W::staticMetaObject.className(),
+           static_cast<int>(name.size()), name.data());
+  }
   return widget;
 }
 
@@ -31,8 +37,6 @@ FormBinding::FormBinding(FormModel& model, QWidget& window) : QObject(&window), 
   for (const Field field : kAllFields) {
     QLineEdit* box = Find<QLineEdit>(window, NameOf(field));
     m_boxes[static_cast<std::size_t>(field)] = box;
-    OnTextChanged(field, model.Text(field));
-    box->setEnabled(model.IsEnabled(field));
     // textEdited fires for the user's edits only (typing, paste, cut, undo),
     // never for setText, so mirroring cannot feed back into the model.
     connect(box, &QLineEdit::textEdited, this,
@@ -41,17 +45,15 @@ FormBinding::FormBinding(FormModel& model, QWidget& window) : QObject(&window), 
   for (const Control control : kButtons) {
     auto* button = Find<QPushButton>(window, NameOf(control));
     m_controls[static_cast<std::size_t>(control)] = button;
-    button->setEnabled(model.IsEnabled(control));
     connect(button, &QPushButton::clicked, this, [this, control] { m_model.Click(control); });
   }
   auto* credit = Find<ClickableLabel>(window, NameOf(Control::Label4));
   m_controls[static_cast<std::size_t>(Control::Label4)] = credit;
   connect(credit, &ClickableLabel::clicked, this, [this] { m_model.Click(Control::Label4); });
 
-  m_invisible = Find<QLabel>(window, "Invisible");
-  m_invisible->setHidden(!model.InvisibleShown());
-  m_swatch = Find<SwatchWidget>(window, "Color");
-  m_swatch->SetFill(ToQColor(model.SwatchColor()));
+  m_invisible = Find<QLabel>(window, NameOf(Indicator::Invisible));
+  m_swatch = Find<SwatchWidget>(window, NameOf(Indicator::Color));
+  m_model.Replay(*this);
   m_model.AddObserver(this);
 }
 

@@ -31,9 +31,9 @@ QIcon AppIcon() {
 }  // namespace
 
 LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("Lumiq"));
+  setObjectName(ToQString(NameOf(Container::Window)));
   setWindowTitle(QStringLiteral("LED utility for light conversion"));
-  setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+  setFixedSize(kClientWidth, kClientHeight);
   InitResources();
   setWindowIcon(AppIcon());
   BuildWidgets(*this);
@@ -41,9 +41,7 @@ LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
   new FormBinding(model, *this);  // owned by the window
   new DisabledBoxCopyMenu(*this);
   // Focus starts on the first enabled widget in tab order.
-  if (QWidget* first = findChild<QWidget*>(ToQString(NameOf(Control::C_mlm)))) {
-    first->setFocus();
-  }
+  findChild<QWidget*>(ToQString(NameOf(kFirstFocus)))->setFocus();
 }
 
 }  // namespace lumiq

@@ -1,11 +1,8 @@
 // Lumiq: builds the form model, shows its window and runs until it closes.
 #include <QApplication>
 #include <cstdio>
-#include <functional>
 
-#include "form/form_model.h"
-#include "ui/lumiq_window.h"
-#include "ui/message_box_sink.h"
+#include "ui/session.h"
 
 namespace {
 
@@ -35,10 +32,7 @@ int main(int argc, char* argv[]) {
   // Lets the desktop match the window to its entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(LUMIQ_APP_ID));
 
-  lumiq::MessageBoxSink showMessage;
-  lumiq::FormModel model{std::cref(showMessage)};
-  lumiq::LumiqWindow window{model};
-  showMessage.SetParent(&window);
-  window.show();
+  lumiq::Session lumiq;
+  lumiq.window.show();
   return QApplication::exec();
 }

@@ -2,17 +2,12 @@
 
 #include "ui/message_dialog.h"
 #include "ui/qt_text.h"
+#include "view/widget_texts.h"
 
 namespace lumiq {
 
-QString MessageBoxText(std::string_view message) {
-  QString text = ToQString(message);
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
-}
-
 void MessageBoxSink::operator()(std::string_view message) const {
-  MessageDialog box(MessageBoxText(message), m_parent);
+  MessageDialog box(ToQString(MessageLines(message)), m_parent);
   box.exec();
 }
 

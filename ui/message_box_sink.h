@@ -2,14 +2,10 @@
 #pragma once
 
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 #include <string_view>
 
 namespace lumiq {
-
-// The message box text: the carriage return becomes a line break.
-QString MessageBoxText(std::string_view message);
 
 // A message sink for FormModel. The parent is set once the window exists;
 // each call blocks in a modal box titled "Lumiq" with one OK button and no

@@ -18,11 +18,8 @@
 namespace lumiq {
 namespace {
 
-constexpr QColor kDisabledText(0x5f, 0x5f, 0x5f);
-
-QRect PixelRect(const WidgetRow& row) {
-  return QRect(row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
-               row.height / kTwipsPerPixel);
+QRect ToQRect(const PixelRect& pixels) {
+  return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
 QWidget* CreateWidget(const WidgetRow& row, QWidget* parent) {
@@ -53,7 +50,9 @@ QWidget* CreateWidget(const WidgetRow& row, QWidget* parent) {
       box->setAutoFillBackground(true);
       // Greyed when disabled, yet readable: 5.5:1 on the disabled background.
       QPalette palette = box->palette();
-      palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
+      palette.setColor(
+          QPalette::Disabled, QPalette::Text,
+          QColor(kDisabledTextColor.red, kDisabledTextColor.green, kDisabledTextColor.blue));
       box->setPalette(palette);
       return box;
     }
@@ -63,16 +62,10 @@ QWidget* CreateWidget(const WidgetRow& row, QWidget* parent) {
   return nullptr;
 }
 
+// Frames come before their children in the table, so they exist by then.
 QWidget* ContainerOf(const WidgetRow& row, QWidget& window) {
-  switch (row.in) {
-    case Container::Frame1:
-      return window.findChild<QGroupBox*>(QStringLiteral("Frame1"), Qt::FindDirectChildrenOnly);
-    case Container::Extra:
-      return window.findChild<QGroupBox*>(QStringLiteral("Extra"), Qt::FindDirectChildrenOnly);
-    case Container::Window:
-      break;
-  }
-  return &window;
+  if (row.in == Container::Window) return &window;
+  return window.findChild<QGroupBox*>(ToQString(NameOf(row.in)), Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace
@@ -82,7 +75,7 @@ void BuildWidgets(QWidget& window) {
   for (const WidgetRow& row : kWidgets) {
     QWidget* widget = CreateWidget(row, ContainerOf(row, window));
     widget->setObjectName(ToQString(row.name));
-    widget->setGeometry(PixelRect(row));
+    widget->setGeometry(ToQRect(PixelsOf(row)));
     widget->setFont(FontFor(row.font));
     if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(row.tab, widget);
   }

@@ -17,22 +17,26 @@ constexpr auto Bold = FontStyle::Bold;
 constexpr auto LargeBold = FontStyle::LargeBold;
 }  // namespace
 
-constexpr FontRow kFonts[] = {
+// In enumeration order, so that every style has its row and no lookup fails.
+constexpr std::array<FontRow, 4> kFonts = {{
     {FontStyle::Regular, 8.25, false},
     {FontStyle::Large, 12.0, false},
     {FontStyle::Bold, 8.25, true},
     {FontStyle::LargeBold, 18.0, true},
-};
+}};
+static_assert([] {
+  for (std::size_t i = 0; i < kFonts.size(); ++i) {
+    if (static_cast<std::size_t>(kFonts[i].style) != i) return false;
+  }
+  return true;
+}());
 
 const FontRow& FontOf(FontStyle style) noexcept {
-  for (const FontRow& row : kFonts) {
-    if (row.style == style) return row;
-  }
-  return kFonts[0];
+  return kFonts[static_cast<std::size_t>(style)];
 }
 
 // clang-format off
-const std::array<WidgetRow, 26> kWidgets = {{
+constexpr std::array<WidgetRow, 26> kWidgets = {{
     // name         kind     in      caption                   left   top  width height tab font wraps
     {"Frame1",     Frame,   Window, "",                        240,  840, 3735,  975,  5, Regular, false},
     {"Extra",      Frame,   Window, "Extra feature(s)",        240, 1920, 3735, 2175, 15, Regular, false},
@@ -64,5 +68,70 @@ const std::array<WidgetRow, 26> kWidgets = {{
     {"Label4",     Label,   Window, "Written by Lumiq",        360, 4080, 3495,  495, 11, LargeBold, false},
 }};
 // clang-format on
+
+namespace {
+
+constexpr int RowsNamed(std::string_view name, WidgetKind kind) {
+  int count = 0;
+  for (const WidgetRow& row : kWidgets) {
+    if (row.name == name && row.kind == kind) ++count;
+  }
+  return count;
+}
+
+constexpr WidgetKind KindOf(Control control) {
+  return control == Control::Label4 ? WidgetKind::Label : WidgetKind::Button;
+}
+constexpr WidgetKind KindOf(Indicator indicator) {
+  return indicator == Indicator::Color ? WidgetKind::Swatch : WidgetKind::Label;
+}
+
+// Every part of the model has exactly one row, of the kind that shows it.
+constexpr bool EveryPartHasOneRow() {
+  for (const Field field : kAllFields) {
+    if (RowsNamed(NameOf(field), WidgetKind::TextBox) != 1) return false;
+  }
+  for (const Control control : kAllControls) {
+    if (RowsNamed(NameOf(control), KindOf(control)) != 1) return false;
+  }
+  for (const Indicator indicator : kAllIndicators) {
+    if (RowsNamed(NameOf(indicator), KindOf(indicator)) != 1) return false;
+  }
+  return true;
+}
+
+// Every box, button and swatch shows a part of the model; names are unique.
+constexpr bool EveryLiveRowIsAPart() {
+  for (const WidgetRow& row : kWidgets) {
+    int same = 0;
+    for (const WidgetRow& other : kWidgets) same += other.name == row.name ? 1 : 0;
+    if (same != 1) return false;
+    const bool part = FieldNamed(row.name) || ControlNamed(row.name) || IndicatorNamed(row.name);
+    if (row.kind != WidgetKind::Label && row.kind != WidgetKind::Frame && !part) return false;
+  }
+  return true;
+}
+
+constexpr bool WholePixels() {
+  for (const WidgetRow& row : kWidgets) {
+    for (const int twips : {row.left, row.top, row.width, row.height}) {
+      if (twips % kTwipsPerPixel != 0) return false;
+    }
+  }
+  return kClientWidthTwips % kTwipsPerPixel == 0 && kClientHeightTwips % kTwipsPerPixel == 0;
+}
+
+static_assert(EveryPartHasOneRow());
+static_assert(EveryLiveRowIsAPart());
+static_assert(WholePixels());
+
+}  // namespace
+
+const WidgetRow* RowNamed(std::string_view name) noexcept {
+  for (const WidgetRow& row : kWidgets) {
+    if (row.name == name) return &row;
+  }
+  return nullptr;
+}
 
 }  // namespace lumiq

@@ -6,16 +6,39 @@
 #include <cstddef>
 #include <string_view>
 
+#include "form/controls.h"
+
 namespace lumiq {
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 4245;   // 283 px
 inline constexpr int kClientHeightTwips = 4560;  // 304 px
 
+// Twips to device-independent pixels; every length of the layout is a whole
+// number of pixels (checked where the table is defined).
+constexpr int ToPixels(int twips) noexcept {
+  return twips / kTwipsPerPixel;
+}
+inline constexpr int kClientWidth = ToPixels(kClientWidthTwips);
+inline constexpr int kClientHeight = ToPixels(kClientHeightTwips);
+
 enum class WidgetKind { TextBox, Button, Label, Frame, Swatch };
 
 // A widget's container; frames place children from their outer corner.
 enum class Container { Window, Frame1, Extra };
+
+// The container's control name: the form's own ("Lumiq") or the frame's.
+constexpr std::string_view NameOf(Container container) noexcept {
+  switch (container) {
+    case Container::Frame1:
+      return "Frame1";
+    case Container::Extra:
+      return "Extra";
+    case Container::Window:
+      break;
+  }
+  return "Lumiq";
+}
 
 enum class FontStyle {
   Regular,    // 8.25 pt
@@ -51,7 +74,30 @@ struct WidgetRow {
 };
 
 // Every widget in creation order: frames before the text boxes that lie
-// inside them, so those boxes are drawn above the frames.
+// inside them, so those boxes are drawn above the frames. Every part of the
+// model has exactly one row of its kind, and every box, button and swatch row
+// is a part of the model (checked at compile time).
 extern const std::array<WidgetRow, 26> kWidgets;
+
+// A row's place in pixels, relative to its container.
+struct PixelRect {
+  int left, top, width, height;
+};
+constexpr PixelRect PixelsOf(const WidgetRow& row) noexcept {
+  return {ToPixels(row.left), ToPixels(row.top), ToPixels(row.width), ToPixels(row.height)};
+}
+
+// The row of the named widget, or nullptr.
+const WidgetRow* RowNamed(std::string_view name) noexcept;
+
+// Where the keyboard focus starts: the first enabled widget in tab order.
+inline constexpr Control kFirstFocus = Control::C_mlm;
+
+// The text colour of a greyed (disabled) box: 5.5:1 on the greyed background
+// #EFEFEF, and still lighter than enabled text.
+struct Rgb {
+  int red, green, blue;
+};
+inline constexpr Rgb kDisabledTextColor{0x5f, 0x5f, 0x5f};
 
 }  // namespace lumiq

@@ -1,5 +1,7 @@
 #include "view/widget_texts.h"
 
+#include <algorithm>
+
 namespace lumiq {
 namespace {
 
@@ -36,6 +38,12 @@ const WidgetText* WidgetTextsOf(std::string_view name) noexcept {
     if (text.name == name) return &text;
   }
   return nullptr;
+}
+
+std::string MessageLines(std::string_view message) {
+  std::string lines(message);
+  std::replace(lines.begin(), lines.end(), '\r', '\n');
+  return lines;
 }
 
 }  // namespace lumiq

@@ -1,8 +1,9 @@
-// What the views say about the widgets beyond their captions: the names a
-// screen reader speaks and the tooltips that say what each box expects.
+// What the views say beyond the captions: the names a screen reader speaks,
+// the tooltips that say what each box expects, and how a message reads.
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace lumiq {
@@ -17,5 +18,9 @@ std::span<const WidgetText> AllWidgetTexts() noexcept;
 
 // The texts of the named widget, or nullptr when it has none.
 const WidgetText* WidgetTextsOf(std::string_view name) noexcept;
+
+// A message as a view shows it: the model breaks its lines with a carriage
+// return, which views show as a line feed. Allocates the result.
+std::string MessageLines(std::string_view message);
 
 }  // namespace lumiq

@@ -26,20 +26,6 @@ using emscripten::val;
 EM_ASYNC_JS(void, ShowMessageInPage, (const char* text),
             { await Module["showMessage"](UTF8ToString(text)); });
 
-std::optional<Field> FieldNamed(std::string_view name) {
-  for (const Field field : kAllFields) {
-    if (NameOf(field) == name) return field;
-  }
-  return std::nullopt;
-}
-
-std::optional<Control> ControlNamed(std::string_view name) {
-  for (const Control control : kAllControls) {
-    if (NameOf(control) == name) return control;
-  }
-  return std::nullopt;
-}
-
 // Tells the page's view of every change, under the controls' names.
 class PageObserver final : public FormObserver {
  public:
@@ -55,10 +41,11 @@ class PageObserver final : public FormObserver {
     m_view.call<void>("enabled", std::string(NameOf(control)), enabled);
   }
   void OnInvisibleShownChanged(bool shown) override {
-    m_view.call<void>("shown", std::string("Invisible"), shown);
+    m_view.call<void>("shown", std::string(NameOf(Indicator::Invisible)), shown);
   }
   void OnSwatchColorChanged(ColorRef color) override {
-    m_view.call<void>("color", RedOf(color), GreenOf(color), BlueOf(color));
+    m_view.call<void>("color", std::string(NameOf(Indicator::Color)), RedOf(color), GreenOf(color),
+                      BlueOf(color));
   }
 
  private:
@@ -67,8 +54,8 @@ class PageObserver final : public FormObserver {
 
 struct Page {
   FormModel model{[](std::string_view text) {
-    const std::string message(text);
-    ShowMessageInPage(message.c_str());
+    const std::string lines = MessageLines(text);
+    ShowMessageInPage(lines.c_str());
   }};
   std::optional<PageObserver> observer;
 };
@@ -84,17 +71,8 @@ void Observe(val view) {
   Page& page = ThePage();
   if (page.observer) page.model.RemoveObserver(&*page.observer);
   page.observer.emplace(std::move(view));
-  PageObserver& observer = *page.observer;
-  for (const Field field : kAllFields) {
-    observer.OnTextChanged(field, page.model.Text(field));
-    observer.OnEnabledChanged(field, page.model.IsEnabled(field));
-  }
-  for (const Control control : kAllControls) {
-    observer.OnEnabledChanged(control, page.model.IsEnabled(control));
-  }
-  observer.OnInvisibleShownChanged(page.model.InvisibleShown());
-  observer.OnSwatchColorChanged(page.model.SwatchColor());
-  page.model.AddObserver(&observer);
+  page.model.Replay(*page.observer);
+  page.model.AddObserver(&*page.observer);
 }
 
 // A user's edit of a text box; names that are not a field are ignored.
@@ -123,18 +101,6 @@ constexpr const char* KindName(WidgetKind kind) {
   return "";
 }
 
-constexpr const char* ContainerName(Container container) {
-  switch (container) {
-    case Container::Frame1:
-      return "Frame1";
-    case Container::Extra:
-      return "Extra";
-    case Container::Window:
-      break;
-  }
-  return "Lumiq";
-}
-
 // The shared layout table, in pixels, with each widget's font and texts.
 val Layout() {
   val widgets = val::array();
@@ -142,16 +108,19 @@ val Layout() {
     val widget = val::object();
     widget.set("name", std::string(row.name));
     widget.set("kind", std::string(KindName(row.kind)));
-    widget.set("container", std::string(ContainerName(row.in)));
+    widget.set("container", std::string(NameOf(row.in)));
     widget.set("caption", std::string(row.caption));
-    widget.set("left", static_cast<double>(row.left) / kTwipsPerPixel);
-    widget.set("top", static_cast<double>(row.top) / kTwipsPerPixel);
-    widget.set("width", static_cast<double>(row.width) / kTwipsPerPixel);
-    widget.set("height", static_cast<double>(row.height) / kTwipsPerPixel);
+    const PixelRect pixels = PixelsOf(row);
+    widget.set("left", pixels.left);
+    widget.set("top", pixels.top);
+    widget.set("width", pixels.width);
+    widget.set("height", pixels.height);
     widget.set("tab", row.tab);
     widget.set("points", FontOf(row.font).points);
     widget.set("bold", FontOf(row.font).bold);
     widget.set("wraps", row.wraps);
+    // A label that is a control of the model (the credit) answers clicks.
+    widget.set("clickable", row.kind == WidgetKind::Label && ControlNamed(row.name).has_value());
     const WidgetText* texts = WidgetTextsOf(row.name);
     widget.set("accessibleName", std::string(texts ? texts->accessibleName : ""));
     widget.set("toolTip", std::string(texts ? texts->toolTip : ""));
@@ -162,8 +131,12 @@ val Layout() {
     families.call<void>("push", std::string(family));
   }
   val layout = val::object();
-  layout.set("width", static_cast<double>(kClientWidthTwips) / kTwipsPerPixel);
-  layout.set("height", static_cast<double>(kClientHeightTwips) / kTwipsPerPixel);
+  layout.set("width", kClientWidth);
+  layout.set("height", kClientHeight);
+  layout.set("firstFocus", std::string(NameOf(kFirstFocus)));
+  layout.set("disabledText", "rgb(" + std::to_string(kDisabledTextColor.red) + ", " +
+                                 std::to_string(kDisabledTextColor.green) + ", " +
+                                 std::to_string(kDisabledTextColor.blue) + ")");
   layout.set("fontFamilies", families);
   layout.set("widgets", widgets);
   return layout;
@@ -175,7 +148,7 @@ val Layout() {
 // A click on a button or the credit label. It may suspend while a message is
 // up, so the page calls it through ccall with {async: true}.
 extern "C" EMSCRIPTEN_KEEPALIVE void lumiq_click(const char* name) {
-  if (const auto control = lumiq::web::ControlNamed(name)) {
+  if (const auto control = lumiq::ControlNamed(name)) {
     lumiq::web::ThePage().model.Click(*control);
   }
 }

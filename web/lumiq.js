@@ -14,7 +14,7 @@
   // The engine awaits this: the handler that shows a message goes on only
   // once the dialog has closed (OK or Escape).
   function showMessage(text) {
-    dialogText.textContent = text.replace(/\r/g, "\n");
+    dialogText.textContent = text; // its lines already broken by the engine
     return new Promise((resolve) => {
       dialog.addEventListener("close", () => resolve(), { once: true });
       dialog.showModal();
@@ -112,6 +112,7 @@
   }
 
   function build(layout) {
+    root.style.setProperty("--greyed-text", layout.disabledText);
     root.style.fontFamily = [...layout.fontFamilies, "sans-serif"]
       .map((family) => (family.includes(" ") ? `"${family}"` : family))
       .join(", ");
@@ -121,6 +122,7 @@
       const container = widget.container === "Lumiq" ? root : elements.get(widget.container);
       container.append(element);
       elements.set(widget.name, element);
+      if (widget.clickable) makeClickable(element);
       if (widget.kind === "text" || widget.kind === "button") tabs.set(widget.name, widget.tab + 1);
     }
     fitCaptions();
@@ -150,8 +152,8 @@
     shown(name, shown) {
       elements.get(name).hidden = !shown;
     },
-    color(r, g, b) {
-      const swatch = elements.get("Color");
+    color(name, r, g, b) {
+      const swatch = elements.get(name);
       swatch.style.backgroundColor = `rgb(${r}, ${g}, ${b})`;
       swatch.setAttribute("aria-description", `RGB ${r}, ${g}, ${b}`);
     },
@@ -159,11 +161,11 @@
 
   async function start() {
     engine = await LumiqEngine({ showMessage });
-    build(engine.layout());
-    makeClickable(elements.get("Label4"));
+    const layout = engine.layout();
+    build(layout);
     engine.observe(view);
     root.dataset.ready = "true";
-    elements.get("C_mlm").focus();
+    elements.get(layout.firstFocus).focus();
   }
 
   if ("serviceWorker" in navigator) {

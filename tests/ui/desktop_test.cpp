@@ -7,7 +7,10 @@
 #include <QtTest>
 
 #include "tests/ui/ui_fixture.h"
+#include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
+#include "view/layout_table.h"
+#include "view/widget_texts.h"
 
 namespace lumiq {
 
@@ -52,22 +55,17 @@ class DesktopTest : public QObject {
     QVERIFY(menu->actions().size() > 3);  // undo, cut, copy, paste, ...
   }
 
+  // A screen reader names each box and the note from the texts table, and each
+  // button and the credit label by its caption.
   void accessibleNames_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("mcd") << "millicandela";
-    QTest::newRow("deg") << "degrees";
-    QTest::newRow("mlm") << "millilumen";
-    QTest::newRow("Voltage") << "Voltage LED";
-    QTest::newRow("Current") << "Current LED";
-    QTest::newRow("Power") << "Power LED";
-    QTest::newRow("Efficiency") << "Efficiency";
-    QTest::newRow("Wavelength") << "Wavelength";
-    QTest::newRow("Color") << "Estimated color";
-    QTest::newRow("C_mlm") << "mcd -> mlm";
-    QTest::newRow("Calculate") << "Calculate!";
-    QTest::newRow("Label9") << "An incandescent bulb outputs between 3 and 19 lm/W. A fluorescent "
-                               "lamp outputs about 60 lm/W.";
-    QTest::newRow("Label4") << "Written by Lumiq";
+    for (const WidgetText& text : AllWidgetTexts()) {
+      QTest::newRow(std::string(text.name).c_str()) << ToQString(text.accessibleName);
+    }
+    for (const Control control : kAllControls) {
+      QTest::newRow(std::string(NameOf(control)).c_str())
+          << ToQString(RowNamed(NameOf(control))->caption);
+    }
   }
 
   void accessibleNames() {
@@ -103,6 +101,9 @@ class DesktopTest : public QObject {
     QTest::newRow("Voltage") << "volts";
     QTest::newRow("Current") << "milliamps";
     QTest::newRow("Wavelength") << "nanometres";
+    QTest::newRow("Power") << "milliwatts";
+    QTest::newRow("Efficiency") << "lumen per watt";
+    QTest::newRow("Color") << "colour";
   }
 
   void tooltipsSayWhatEachBoxExpects() {

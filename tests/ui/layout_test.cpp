@@ -6,8 +6,10 @@
 #include <cmath>
 
 #include "tests/ui/ui_fixture.h"
+#include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
 #include "ui/wrapped_label.h"
+#include "view/layout_table.h"
 
 namespace lumiq {
 
@@ -50,32 +52,14 @@ class LayoutTest : public QObject {
     QCOMPARE(image.pixelColor(corner + QPoint(thickness, 0)), QColor(127, 229, 0));
   }
 
+  // Each row of the layout table, in pixels, in its container.
   void widgetGeometry_data() {
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("pixels");
-    // The layout in pixels, 15 twips to the pixel, relative to the container.
-    const struct {
-      const char* name;
-      const char* container;
-      int x, y, w, h;
-    } rows[] = {
-        {"Wavelength", "Lumiq", 24, 248, 65, 19}, {"Efficiency", "Lumiq", 104, 208, 57, 19},
-        {"mcd", "Lumiq", 24, 88, 65, 25},         {"mlm", "Lumiq", 192, 88, 65, 25},
-        {"deg", "Lumiq", 112, 88, 57, 25},        {"Frame1", "Lumiq", 16, 56, 249, 65},
-        {"Label3", "Frame1", 176, 16, 57, 17},    {"Label2", "Frame1", 96, 16, 49, 17},
-        {"Label1", "Frame1", 8, 16, 73, 17},      {"Calculate", "Lumiq", 192, 16, 73, 33},
-        {"C_mcd", "Lumiq", 104, 16, 73, 33},      {"C_mlm", "Lumiq", 16, 16, 73, 33},
-        {"Extra", "Lumiq", 16, 128, 249, 145},    {"Power", "Extra", 88, 40, 57, 19},
-        {"Current", "Extra", 8, 80, 65, 19},      {"Voltage", "Extra", 8, 40, 65, 19},
-        {"Invisible", "Extra", 88, 120, 73, 17},  {"Color", "Extra", 176, 104, 65, 33},
-        {"Label11", "Extra", 88, 104, 81, 17},    {"Label10", "Extra", 8, 104, 65, 17},
-        {"Label9", "Extra", 160, 16, 89, 81},     {"Label8", "Extra", 88, 64, 57, 17},
-        {"Label7", "Extra", 88, 24, 57, 17},      {"Label6", "Extra", 8, 64, 65, 17},
-        {"Label5", "Extra", 8, 24, 65, 17},       {"Label4", "Lumiq", 24, 272, 233, 33},
-    };
-    for (const auto& row : rows) {
-      QTest::newRow(row.name) << QString::fromLatin1(row.container)
-                              << QRect(row.x, row.y, row.w, row.h);
+    for (const WidgetRow& row : kWidgets) {
+      const PixelRect p = PixelsOf(row);
+      QTest::newRow(std::string(row.name).c_str())
+          << ToQString(NameOf(row.in)) << QRect(p.left, p.top, p.width, p.height);
     }
   }
 
@@ -90,23 +74,10 @@ class LayoutTest : public QObject {
 
   void captions_data() {
     QTest::addColumn<QString>("caption");
-    QTest::newRow("C_mlm") << "mcd -> mlm";
-    QTest::newRow("C_mcd") << "mlm -> mcd";
-    QTest::newRow("Calculate") << "Calculate!";
-    QTest::newRow("Label1") << "millicandela";
-    QTest::newRow("Label2") << "degrees";
-    QTest::newRow("Label3") << "millilumen";
-    QTest::newRow("Label5") << "Voltage LED:";
-    QTest::newRow("Label6") << "Current LED:";
-    QTest::newRow("Label7") << "Power LED:";
-    QTest::newRow("Label8") << "Efficiency:";
-    QTest::newRow("Label9") << "An incandescent bulb outputs be- tween 3 and 19 lm/W. A fluores- "
-                               "cent lamp outputs about 60lm/W.";
-    QTest::newRow("Label10") << "Wavelength:";
-    QTest::newRow("Label11") << "Estimated color:";
-    QTest::newRow("Invisible") << "Invisible!!!";
-    QTest::newRow("Extra") << "Extra feature(s)";
-    QTest::newRow("Frame1") << "";
+    for (const WidgetRow& row : kWidgets) {
+      if (row.kind == WidgetKind::TextBox || row.kind == WidgetKind::Swatch) continue;
+      QTest::newRow(std::string(row.name).c_str()) << ToQString(row.caption);
+    }
   }
 
   // Each caption as written, and wide enough room for it in the chosen font.
@@ -150,13 +121,10 @@ class LayoutTest : public QObject {
   void fonts_data() {
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("Voltage") << 8.25 << false;
-    QTest::newRow("mcd") << 12.0 << false;
-    QTest::newRow("deg") << 12.0 << false;
-    QTest::newRow("Label1") << 8.25 << true;
-    QTest::newRow("Invisible") << 8.25 << true;
-    QTest::newRow("Label9") << 8.25 << false;
-    QTest::newRow("Calculate") << 8.25 << false;
+    for (const WidgetRow& row : kWidgets) {
+      QTest::newRow(std::string(row.name).c_str())
+          << FontOf(row.font).points << FontOf(row.font).bold;
+    }
   }
 
   void fonts() {

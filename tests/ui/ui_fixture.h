@@ -13,19 +13,12 @@
 #include <vector>
 
 #include "form/form_model.h"
-#include "ui/lumiq_window.h"
-#include "ui/message_box_sink.h"
 #include "ui/message_dialog.h"
+#include "ui/session.h"
 
 namespace lumiq::testing_support {
 
-struct UiFixture {
-  MessageBoxSink sink;
-  FormModel model{std::cref(sink)};
-  LumiqWindow window{model};
-
-  UiFixture() { sink.SetParent(&window); }
-
+struct UiFixture : Session {
   // Shows the window and waits until it has keyboard focus.
   bool ShowActive() {
     window.show();

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The real binary: without a display it says so in one line and exits 1; in a
+# The real binary: without a display it says so in one line and exits 1 (and
+# with only WAYLAND_DISPLAY set it does not take that exit); in a
 # real X server its window appears under its title with a client area of
 # 283 x 304 pixels and the WM_CLASS its desktop entry names.
 #   xvfb_smoke_test.sh LUMIQ_BINARY DESKTOP_ENTRY
@@ -12,6 +13,13 @@ said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1) || status
 [ "$(printf '%s\n' "$said" | wc -l)" = 1 ] && grep -q 'no display' <<<"$said" \
   || { echo "FAIL: without a display it said: $said"; exit 1; }
 echo "without a display: $said"
+
+# A Wayland session alone is a display: Qt is left to try it, whatever it finds.
+said=$(env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=lumiq-test-absent timeout 10 "$1" 2>&1) || true
+if grep -q 'no display' <<<"$said"; then
+  echo "FAIL: with WAYLAND_DISPLAY set it still said: $said"
+  exit 1
+fi
 
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$2")
 [ -n "$wm_class" ] || { echo "FAIL: $2 has no StartupWMClass"; exit 1; }
