@@ -1,5 +1,7 @@
 #include "ui/message_dialog.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -13,6 +15,25 @@
 namespace lumiq {
 namespace {
 
+// An alert, described by its message: a screen reader reads the description
+// of an alert when it opens, where a plain dialog would say only its title
+// and the focused button.
+class AccessibleMessageDialog : public QAccessibleWidget {
+ public:
+  explicit AccessibleMessageDialog(QWidget* dialog)
+      : QAccessibleWidget(dialog, QAccessible::AlertMessage) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Description) return static_cast<MessageDialog*>(widget())->Text();
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface* MessageDialogAccessibility(const QString& className, QObject* object) {
+  if (className != QLatin1String(MessageDialog::staticMetaObject.className())) return nullptr;
+  return new AccessibleMessageDialog(static_cast<QWidget*>(object));
+}
+
 // The widest a message's text runs before it wraps, as a message box's would.
 constexpr int kPreferredTextWidth = 420;
 // Room for the window system's title bar and frame around the dialog.
@@ -21,6 +42,11 @@ constexpr int kDecorationAllowance = 48;
 }  // namespace
 
 MessageDialog::MessageDialog(const QString& text, QWidget* parent) : QDialog(parent) {
+  static const bool accessibilityInstalled = [] {
+    QAccessible::installFactory(&MessageDialogAccessibility);
+    return true;
+  }();
+  (void)accessibilityInstalled;
   setObjectName(QStringLiteral("LumiqMessage"));
   setWindowTitle(QStringLiteral("Lumiq"));
   setWindowModality(Qt::ApplicationModal);
@@ -55,6 +81,13 @@ MessageDialog::MessageDialog(const QString& text, QWidget* parent) : QDialog(par
 
 QString MessageDialog::Text() const {
   return m_text->toPlainText();
+}
+
+void MessageDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // As QMessageBox does: tells assistive technology that an alert is up.
+  QAccessibleEvent alert(this, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 void MessageDialog::FitToScreen(const QString& text) {

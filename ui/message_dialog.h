@@ -1,5 +1,7 @@
 // The modal box a message is shown in: title "Lumiq", the text as plain text,
-// one OK button and no icon, never larger than the screen it is on.
+// one OK button and no icon, never larger than the screen it is on. To a screen
+// reader it is an alert whose description is the message, announced on opening
+// as a message box is.
 #pragma once
 
 #include <QDialog>
@@ -17,6 +19,9 @@ class MessageDialog : public QDialog {
 
   QString Text() const;
   QPushButton* OkButton() const { return m_ok; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FitToScreen(const QString& text);

@@ -68,6 +68,29 @@ def type_into(window, x, y, keys):
     subprocess.run(["xdotool", "type", "--delay", "20", keys], check=True)
 
 
+def message_on_screen(app):
+    """The open message as a screen reader finds it: the alert's description, or
+    its labels; None while no alert is showing."""
+    try:
+        for node in walk(app):
+            if node.getRole() == pyatspi.ROLE_ALERT and node.getState().contains(pyatspi.STATE_SHOWING):
+                labels = [n.name for n in walk(node) if n.getRole() == pyatspi.ROLE_LABEL and n.name]
+                return node.description or "\n".join(labels)
+    except Exception:  # a node closing under us: look again
+        return None
+    return None
+
+
+def read_message(app, window, x, y, expected_start):
+    subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"], check=True)
+    said = []
+    wait_for(f"a message starting {expected_start!r} is read out",
+             lambda: said.append(message_on_screen(app)) or (said[-1] or "").startswith(expected_start))
+    subprocess.run(["xdotool", "key", "Return"], check=True)  # OK
+    wait_for("the message closes", lambda: message_on_screen(app) is None)
+    return said[-1]
+
+
 def main():
     app = find_app()
     names = ["millicandela", "degrees", "millilumen", "Voltage LED", "Current LED", "Power LED",
@@ -94,7 +117,19 @@ def main():
     subprocess.run(["xdotool", "mousemove", "--window", window, "52", "32", "click", "1"], check=True)
     wait_for("mcd -> mlm enables the intensity", lambda: enabled(nodes["millicandela"]))
     wait_for("mcd -> mlm enables Calculate!", lambda: enabled(nodes["Calculate!"]))
-    print("PASS: names, texts and states read through AT-SPI")
+
+    # The three messages, read from the dialog as it opens.
+    type_into(window, 56, 100, "abc")   # mcd
+    type_into(window, 140, 100, "400")  # deg
+    read_message(app, window, 228, 32,
+                 "No acceptable numeric value entered for\ndegrees (0-360), please try again! (400)")
+    subprocess.run(["xdotool", "mousemove", "--window", window, "52", "32", "click", "1"], check=True)
+    wait_for("mcd -> mlm enables the angle again", lambda: enabled(nodes["degrees"]))
+    type_into(window, 140, 100, "30")
+    read_message(app, window, 228, 32,
+                 "No acceptable numeric value entered for\nmillicandela, please try again! (abc)")
+    read_message(app, window, 140, 288, "Encounted an error? Please mail:\n")
+    print("PASS: names, texts, states and messages read through AT-SPI")
 
 
 main()

@@ -54,7 +54,11 @@ class BindingTest : public QObject {
     Fill("deg", "<b>x</b>");
     bool enabledWhileShown = false;
     bool plainText = false;
+    bool readAsAlert = false;
     MessageBoxAnswerer answerer([&](MessageDialog& box) {
+      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&box);
+      readAsAlert = node->role() == QAccessible::AlertMessage &&
+                    node->text(QAccessible::Description) == box.Text();
       enabledWhileShown = m_ui->Button("Calculate")->isEnabled();
       plainText = box.findChild<QPlainTextEdit*>()->isReadOnly() &&
                   box.findChildren<QLabel*>().isEmpty() &&
@@ -67,6 +71,7 @@ class BindingTest : public QObject {
     QCOMPARE(answerer.titles[0], QStringLiteral("Lumiq"));
     QVERIFY(enabledWhileShown);
     QVERIFY(plainText);
+    QVERIFY(readAsAlert);
     QVERIFY(!m_ui->Button("Calculate")->isEnabled());
     QCOMPARE(m_ui->model.chosen, ConversionDirection::FluxToIntensity);
   }
