@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/clickable_label.h"
+#include "ui/eliding_line_edit.h"
 #include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
 #include "ui/widget_texts.h"
@@ -35,7 +36,7 @@ QColor ToQColor(ColorRef color) {
 
 FormBinding::FormBinding(FormModel& model, QWidget& window) : QObject(&window), m_model(model) {
   for (const Field field : kAllFields) {
-    QLineEdit* box = Find<QLineEdit>(window, NameOf(field));
+    ElidingLineEdit* box = Find<ElidingLineEdit>(window, NameOf(field));
     m_boxes[static_cast<std::size_t>(field)] = box;
     // textEdited fires for the user's edits only (typing, paste, cut, undo),
     // never for setText, so mirroring cannot feed back into the model.
@@ -62,7 +63,7 @@ FormBinding::~FormBinding() {
 }
 
 void FormBinding::OnTextChanged(Field field, const std::string& text) {
-  QLineEdit* box = Box(field);
+  ElidingLineEdit* box = Box(field);
   const QString shown = ToQString(text);
   // The user's own edit is already on screen; rewriting it would move the
   // cursor and drop the undo history.

@@ -15,6 +15,7 @@ class QLineEdit;
 namespace lumiq {
 
 class ClickableLabel;
+class ElidingLineEdit;
 class SwatchWidget;
 
 class FormBinding : public QObject, public FormObserver {
@@ -33,10 +34,10 @@ class FormBinding : public QObject, public FormObserver {
   void OnSwatchColorChanged(ColorRef color) override;
 
  private:
-  QLineEdit* Box(Field field) const { return m_boxes[static_cast<std::size_t>(field)]; }
+  ElidingLineEdit* Box(Field field) const { return m_boxes[static_cast<std::size_t>(field)]; }
 
   FormModel& m_model;
-  std::array<QLineEdit*, kFieldCount> m_boxes{};
+  std::array<ElidingLineEdit*, kFieldCount> m_boxes{};
   std::array<QWidget*, kControlCount> m_controls{};
   QLabel* m_invisible = nullptr;
   SwatchWidget* m_swatch = nullptr;

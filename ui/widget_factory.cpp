@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/clickable_label.h"
+#include "ui/eliding_line_edit.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
@@ -42,7 +43,7 @@ QWidget* CreateWidget(const WidgetRow& row, QWidget* parent) {
       return label;
     }
     case WidgetKind::TextBox: {
-      auto* box = new QLineEdit(parent);
+      auto* box = new ElidingLineEdit(parent);
       box->setMaxLength(std::numeric_limits<int>::max());  // text of any length
       box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       // Opaque, so a keystroke repaints the box alone and not the frame and

@@ -1,17 +1,10 @@
 #include "ui/widget_texts.h"
 
-#include <QStyle>
-
+#include "ui/eliding_line_edit.h"
 #include "ui/qt_text.h"
 #include "view/widget_texts.h"
 
 namespace lumiq {
-namespace {
-
-// A line edit's text starts this far inside its frame (QLineEdit's margin).
-constexpr int kLineEditMargin = 2;
-
-}  // namespace
 
 void DescribeWidgets(QWidget& window) {
   for (const WidgetText& text : AllWidgetTexts()) {
@@ -22,10 +15,8 @@ void DescribeWidgets(QWidget& window) {
   }
 }
 
-void DescribeClippedText(QLineEdit& box) {
-  const int frame = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box);
-  const int room = box.width() - 2 * (frame + kLineEditMargin);
-  const bool clipped = box.fontMetrics().horizontalAdvance(box.text()) > room;
+void DescribeClippedText(ElidingLineEdit& box) {
+  const bool clipped = box.TextIsClipped();
   const WidgetText* texts = WidgetTextsOf(box.objectName().toStdString());
   const QString toolTip = texts != nullptr ? ToQString(texts->toolTip) : QString();
   box.setAccessibleDescription(clipped ? box.text() : QString());

@@ -11,6 +11,7 @@
 
 #include "tests/form/form_driver.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/eliding_line_edit.h"
 #include "ui/swatch_widget.h"
 
 namespace lumiq {
@@ -123,21 +124,25 @@ class BindingTest : public QObject {
     QCOMPARE(m_ui->model.Text(Field::deg), angle.toStdString());
   }
 
-  // A result longer than its box shows its first digits, and the whole
-  // text is in the tooltip and the accessible description.
+  // A result longer than its box shows its first digits and, unfocused, an
+  // elided end; the whole text is in the tooltip and the accessible
+  // description, and is what a copy takes. A text that fits shows as it is.
   void longResultsShowTheirStart_data() {
     QTest::addColumn<QString>("text");
-    for (const char* box :
-         {"mcd", "deg", "mlm", "Voltage", "Current", "Power", "Efficiency", "Wavelength"}) {
+    QTest::addColumn<bool>("clipped");
+    for (const Field field : kAllFields) {
+      const std::string box(NameOf(field));
       for (const char* text :
            {"1.23456789012346E+20", "1000000000 lm/W", "-1.79769313486231E+308"}) {
-        QTest::addRow("%s %s", box, text) << QString::fromLatin1(text);
+        QTest::addRow("%s %s", box.c_str(), text) << QString::fromLatin1(text) << true;
       }
+      QTest::addRow("%s 64 mW", box.c_str()) << QStringLiteral("64 mW") << false;
     }
   }
 
   void longResultsShowTheirStart() {
     QFETCH(QString, text);
+    QFETCH(bool, clipped);
     const QString name =
         QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
     const std::optional<Field> field = FieldNamed(name.toStdString());
@@ -160,8 +165,21 @@ class BindingTest : public QObject {
       }
     }
     QVERIFY2(firstInk < 8, qPrintable(QStringLiteral("first ink at x = %1").arg(firstInk)));
-    QVERIFY(box->toolTip().contains(text));
-    QCOMPARE(box->accessibleDescription(), text);
+    QCOMPARE(box->toolTip().contains(text), clipped);
+    QCOMPARE(box->accessibleDescription(), clipped ? text : QString());
+    auto* eliding = qobject_cast<ElidingLineEdit*>(box);
+    QVERIFY(eliding != nullptr);
+    const QString shown = eliding->ShownText();
+    QCOMPARE(shown.endsWith(QChar(0x2026)), clipped);
+    QVERIFY(text.startsWith(shown.chopped(clipped ? 1 : 0)));
+    QVERIFY(box->fontMetrics().horizontalAdvance(shown) <= box->width());
+    if (box->isEnabled()) {  // focused, the text itself, to scroll and select
+      box->setFocus();
+      QCOMPARE(eliding->ShownText(), text);
+      box->selectAll();
+      box->copy();
+      QCOMPARE(QApplication::clipboard()->text(), text);
+    }
   }
 
   // Typing into the real boxes changes the model one edit at a time.

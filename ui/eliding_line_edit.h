@@ -1,0 +1,31 @@
+// A line edit that, while it does not have the focus, ends a text too wide for
+// it with "…", so that a cut-off result cannot be read as a shorter number.
+// Focused, it shows the text itself, to scroll and select; its text() is
+// always the whole text, so copying takes all of it.
+#pragma once
+
+#include <QLineEdit>
+
+namespace lumiq {
+
+class ElidingLineEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit ElidingLineEdit(QWidget* parent);
+
+  // Whether the text is wider than the room the box gives it.
+  bool TextIsClipped() const;
+
+  // What the box draws: the text, or its start and "…" while clipped and
+  // without the focus.
+  QString ShownText() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QRect TextRoom() const;
+};
+
+}  // namespace lumiq
