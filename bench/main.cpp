@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
   using lumiq::bench::Comparison;
   lumiq::bench::RatioReporter reporter(
       {
-          Comparison{"read number text", "BM_FromChars", "BM_IsNumericTextAndTextToDouble", 2.0},
+          Comparison{"read number text", "BM_FromChars", "BM_ParseNumericText", 2.0},
           Comparison{"print number text", "BM_ToCharsScientific14", "BM_DoubleToText", 2.0},
           Comparison{"cosine, 1024 random", "BM_StdCos", "BM_CorrectlyRoundedCos", 5.0},
           Comparison{"keystroke in window (ns)", "BM_WindowKeystrokeBareLineEdit/min_time:2.000",

@@ -21,10 +21,10 @@ struct ColorEstimate {
 
 // The colour of wavelength w in nanometres, by the first of five bands that
 // matches. Does not allocate or throw; w must not be NaN.
-ColorEstimate EstimateColor(double w) noexcept;
+[[nodiscard]] ColorEstimate EstimateColor(double w) noexcept;
 
 // ToInt32((R + 256 G) + 65536 B), added in that order, so a half in R rounds
 // to even.
-ColorRef PackColor(const Rgb& rgb) noexcept;
+[[nodiscard]] ColorRef PackColor(const Rgb& rgb) noexcept;
 
 }  // namespace lumiq

@@ -10,13 +10,13 @@ using ColorRef = std::int32_t;
 
 inline constexpr ColorRef kBlack = 0;
 
-constexpr int RedOf(ColorRef c) noexcept {
+[[nodiscard]] constexpr int RedOf(ColorRef c) noexcept {
   return c & 0xFF;
 }
-constexpr int GreenOf(ColorRef c) noexcept {
+[[nodiscard]] constexpr int GreenOf(ColorRef c) noexcept {
   return (c >> 8) & 0xFF;
 }
-constexpr int BlueOf(ColorRef c) noexcept {
+[[nodiscard]] constexpr int BlueOf(ColorRef c) noexcept {
   return (c >> 16) & 0xFF;
 }
 

@@ -14,12 +14,12 @@ inline constexpr double kCorrectCosineLimit = 4.0;
 // double-double arithmetic and, when that cannot decide the rounding, a
 // 256-bit series. Independent of the C library; no FMA
 // contraction (the build uses -ffp-contract=off). Does not allocate or throw.
-double CorrectlyRoundedCos(double x) noexcept;
+[[nodiscard]] double CorrectlyRoundedCos(double x) noexcept;
 
 namespace detail {
 // The slow path alone, exposed for tests: the 256-bit series rounded to nearest,
 // for |x| <= kCorrectCosineLimit.
-double CosBySeries(double x) noexcept;
+[[nodiscard]] double CosBySeries(double x) noexcept;
 }  // namespace detail
 
 }  // namespace lumiq

@@ -15,15 +15,15 @@ inline constexpr double kPi = 3.1415926536;
 // a fixed order with a correctly rounded cosine, so that the result is the
 // same to the last bit on every platform.
 // The caller checks the range (0, 360); below about 1.2e-6 degrees it is 0.
-double SolidAngleFromApex(double apexDegrees) noexcept;
+[[nodiscard]] double SolidAngleFromApex(double apexDegrees) noexcept;
 
 // Flux in millilumen from intensity in millicandela: mcd x sr rounded half to
 // even to one decimal place. Empty when the product is not finite.
-std::optional<double> IntensityToFlux(double mcd, double sr) noexcept;
+[[nodiscard]] std::optional<double> IntensityToFlux(double mcd, double sr) noexcept;
 
 // Intensity in millicandela from flux in millilumen: mlm / sr rounded half to
 // even to one decimal place. Empty when the quotient is not finite (sr == 0
 // included).
-std::optional<double> FluxToIntensity(double mlm, double sr) noexcept;
+[[nodiscard]] std::optional<double> FluxToIntensity(double mlm, double sr) noexcept;
 
 }  // namespace lumiq

@@ -9,9 +9,9 @@ namespace lumiq {
 using Handler = void (*)(FormModel&);
 
 // The change handler of a field, or nullptr when a change only stores the text.
-Handler ChangeHandlerOf(Field field) noexcept;
+[[nodiscard]] Handler ChangeHandlerOf(Field field) noexcept;
 
 // The click handler of a control; every control has one.
-Handler ClickHandlerOf(Control control) noexcept;
+[[nodiscard]] Handler ClickHandlerOf(Control control) noexcept;
 
 }  // namespace lumiq

@@ -51,11 +51,11 @@ class FormModel {
   FormModel(const FormModel&) = delete;
   FormModel& operator=(const FormModel&) = delete;
 
-  const std::string& Text(Field f) const { return State(f).text; }
-  bool IsEnabled(Field f) const { return State(f).enabled; }
-  bool IsEnabled(Control c) const;
-  bool InvisibleShown() const { return m_invisibleShown; }
-  ColorRef SwatchColor() const { return m_swatchColor; }
+  [[nodiscard]] const std::string& Text(Field f) const { return State(f).text; }
+  [[nodiscard]] bool IsEnabled(Field f) const { return State(f).enabled; }
+  [[nodiscard]] bool IsEnabled(Control c) const;
+  [[nodiscard]] bool InvisibleShown() const { return m_invisibleShown; }
+  [[nodiscard]] ColorRef SwatchColor() const { return m_swatchColor; }
 
   // Stores the text; when it differs from the text held, tells the observers
   // and runs the field's change handler once, before returning. A user's edit

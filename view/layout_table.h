@@ -16,7 +16,7 @@ inline constexpr int kClientHeightTwips = 4560;  // 304 px
 
 // Twips to device-independent pixels; every length of the layout is a whole
 // number of pixels (checked where the table is defined).
-constexpr int ToPixels(int twips) noexcept {
+[[nodiscard]] constexpr int ToPixels(int twips) noexcept {
   return twips / kTwipsPerPixel;
 }
 inline constexpr int kClientWidth = ToPixels(kClientWidthTwips);
@@ -28,7 +28,7 @@ enum class WidgetKind { TextBox, Button, Label, Frame, Swatch };
 enum class Container { Window, Frame1, Extra };
 
 // The container's control name: the form's own ("Lumiq") or the frame's.
-constexpr std::string_view NameOf(Container container) noexcept {
+[[nodiscard]] constexpr std::string_view NameOf(Container container) noexcept {
   switch (container) {
     case Container::Frame1:
       return "Frame1";
@@ -55,7 +55,7 @@ struct FontRow {
 
 // The size and weight of each style: "MS Sans Serif" at 8.25 points unless
 // said otherwise.
-const FontRow& FontOf(FontStyle style) noexcept;
+[[nodiscard]] const FontRow& FontOf(FontStyle style) noexcept;
 
 // MS Sans Serif where it is installed, else the nearest free stand-ins, in
 // order of preference (the first ones have Arial's metrics).
@@ -83,12 +83,12 @@ extern const std::array<WidgetRow, 26> kWidgets;
 struct PixelRect {
   int left, top, width, height;
 };
-constexpr PixelRect PixelsOf(const WidgetRow& row) noexcept {
+[[nodiscard]] constexpr PixelRect PixelsOf(const WidgetRow& row) noexcept {
   return {ToPixels(row.left), ToPixels(row.top), ToPixels(row.width), ToPixels(row.height)};
 }
 
 // The row of the named widget, or nullptr.
-const WidgetRow* RowNamed(std::string_view name) noexcept;
+[[nodiscard]] const WidgetRow* RowNamed(std::string_view name) noexcept;
 
 // Where the keyboard focus starts: the first enabled widget in tab order.
 inline constexpr Control kFirstFocus = Control::C_mlm;

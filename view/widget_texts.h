@@ -14,13 +14,13 @@ struct WidgetText {
   std::string_view toolTip;         // empty for a label
 };
 
-std::span<const WidgetText> AllWidgetTexts() noexcept;
+[[nodiscard]] std::span<const WidgetText> AllWidgetTexts() noexcept;
 
 // The texts of the named widget, or nullptr when it has none.
-const WidgetText* WidgetTextsOf(std::string_view name) noexcept;
+[[nodiscard]] const WidgetText* WidgetTextsOf(std::string_view name) noexcept;
 
 // A message as a view shows it: the model breaks its lines with a carriage
 // return, which views show as a line feed. Allocates the result.
-std::string MessageLines(std::string_view message);
+[[nodiscard]] std::string MessageLines(std::string_view message);
 
 }  // namespace lumiq
