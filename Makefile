@@ -4,12 +4,11 @@ PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
-# Debian's own Python, which has the packaged Selenium and pytest.
 PYTHON ?= /usr/bin/python3
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test install asan test-libcxx test-wasm fresh-check web web-serve web-test web-budget bench fuzz screenshot clean
+.PHONY: all deps build run test install asan test-libcxx test-wasm fresh-check web web-serve web-test web-test-deps web-budget bench fuzz screenshot clean
 
 all: build
 
@@ -65,13 +64,17 @@ web:
 web-serve: web
 	$(PYTHON) -m http.server 8080 --bind 127.0.0.1 --directory build/web
 
-# The page in headless Chromium, driven by Selenium.
-web-test: web
-	cd web/tests && $(PYTHON) -m pytest -q -p no:cacheprovider
+# The same browser tests in Chromium, Firefox ESR and WebKitGTK (WebKit's
+# MiniBrowser needs a display: a virtual one). LUMIQ_ENGINES=chromium picks one.
+web-test: web web-test-deps
+	cd web/tests && ../../scripts/with-xvfb node --test --test-concurrency=1 page.test.mjs
 
-# The page's size and its start-up time against a bare page.
-web-budget: web
-	$(PYTHON) bench/web_budget.py
+web-test-deps:
+	cd web/tests && npm ci --no-audit --no-fund --loglevel=error
+
+# The page's size, start-up time, load on a slow network and Lighthouse scores.
+web-budget: web web-test-deps
+	cd web/tests && ../../scripts/with-xvfb node budget.mjs
 
 # Benchmarks, ending in one table of ratios to baselines from the same run.
 bench:

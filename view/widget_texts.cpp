@@ -8,13 +8,13 @@ namespace {
 // clang-format off
 constexpr WidgetText kTexts[] = {
     {"mcd", "millicandela",
-     "Luminous intensity on the LED's axis, in millicandela (mcd)"},
+     "Luminous intensity on the LED's axis, in millicandela (mcd)", true},
     {"deg", "degrees",
      "Viewing angle in degrees: the full apex angle of the light cone, not the half angle "
      "(more than 0 and less than 360)"},
     {"mlm", "millilumen",
      "Luminous flux in millilumen (mlm): the intensity times the solid angle of a cone "
-     "with that full apex angle"},
+     "with that full apex angle", true},
     {"Voltage", "Voltage LED", "The LED's forward voltage, in volts (V)"},
     {"Current", "Current LED", "The current through the LED, in milliamps (mA)"},
     {"Power", "Power LED", "Electrical power in milliwatts: voltage times current"},

@@ -12,6 +12,7 @@ struct WidgetText {
   std::string_view name;            // the widget's control name
   std::string_view accessibleName;  // from the caption that labels the widget
   std::string_view toolTip;         // empty for a label
+  bool announced = false;           // a result: read out when the model writes it
 };
 
 [[nodiscard]] std::span<const WidgetText> AllWidgetTexts() noexcept;

@@ -124,6 +124,7 @@ val Layout() {
     const WidgetText* texts = WidgetTextsOf(row.name);
     widget.set("accessibleName", std::string(texts ? texts->accessibleName : ""));
     widget.set("toolTip", std::string(texts ? texts->toolTip : ""));
+    widget.set("announced", texts != nullptr && texts->announced);
     widgets.call<void>("push", widget);
   }
   val families = val::array();

@@ -1,22 +1,65 @@
 // The page's view of the form. It builds the elements from the engine's
 // layout table, forwards the user's edits and clicks to the engine, and
-// mirrors every change the engine reports; it decides nothing itself.
+// mirrors every change the engine reports; it decides nothing about the form.
 "use strict";
 
 (function () {
   const root = document.getElementById("Lumiq");
   const dialog = document.getElementById("message");
   const dialogText = document.getElementById("message-text");
+  const announcer = document.getElementById("announcer");
   const elements = new Map(); // control name -> element
-  const tabs = new Map(); // control name -> tabindex when enabled
+  const widgets = new Map(); // control name -> its row of the layout
+  const fitted = []; // caption spans condensed together to fit their boxes
   let engine = null;
+  let lastFocused = null;
 
-  // The engine awaits this: the handler that shows a message goes on only
-  // once the dialog has closed (OK or Escape).
+  // ---- Focus: the DOM order is the tab order, and focus never falls to <body>.
+
+  function focusable(element) {
+    return element.tabIndex >= 0 && !element.disabled && !element.hidden;
+  }
+
+  // The next control after `from` in tab order that can take the focus, as
+  // the window moves on from a control that becomes disabled.
+  function focusNext(from) {
+    const controls = [...root.querySelectorAll("input, button, [role=button]")];
+    const start = controls.indexOf(from);
+    for (let i = 1; i <= controls.length; ++i) {
+      const next = controls[(start + i) % controls.length];
+      if (focusable(next)) return next.focus();
+    }
+  }
+
+  // After the focused control (or the one focus left for a dialog) stops
+  // taking the focus.
+  function keepFocusFrom(element) {
+    const active = document.activeElement;
+    const lost = active === null || active === document.body;
+    if (active === element || (lost && lastFocused === element)) {
+      if (!focusable(element)) focusNext(element);
+    }
+  }
+
+  // ---- Messages: the engine awaits this, so the handler that shows a
+  // message goes on only once the dialog has closed (OK or Escape).
+
   function showMessage(text) {
+    const returnTo = document.activeElement;
     dialogText.textContent = text; // its lines already broken by the engine
     return new Promise((resolve) => {
-      dialog.addEventListener("close", () => resolve(), { once: true });
+      dialog.addEventListener(
+        "close",
+        () => {
+          const active = document.activeElement;
+          if ((active === null || active === document.body) && returnTo && root.contains(returnTo)) {
+            if (focusable(returnTo)) returnTo.focus();
+            else focusNext(returnTo);
+          }
+          resolve();
+        },
+        { once: true },
+      );
       dialog.showModal();
       document.getElementById("message-ok").focus();
     });
@@ -26,22 +69,31 @@
     return engine.ccall("lumiq_click", null, ["string"], [name], { async: true });
   }
 
-  function place(element, widget) {
-    element.id = widget.name;
-    element.style.left = `${widget.left}px`;
-    element.style.top = `${widget.top}px`;
-    element.style.width = `${widget.width}px`;
-    element.style.height = `${widget.height}px`;
-    element.style.fontSize = `${widget.points}pt`;
-    element.style.fontWeight = widget.bold ? "bold" : "normal";
-    if (widget.toolTip) element.title = widget.toolTip;
-    if (widget.accessibleName) element.setAttribute("aria-label", widget.accessibleName);
+  // Read out once by screen readers (a polite live region).
+  function announce(text) {
+    announcer.textContent = announcer.textContent === text ? `${text}\u00a0` : text;
   }
 
-  function caption(element, text) {
+  // ---- Building the form from the layout table.
+
+  // Every length scales with --scale: 1 on a desktop, larger on a phone.
+  function place(element, widget) {
+    element.id = widget.name;
+    const scaled = (pixels) => `calc(${pixels}px * var(--scale))`;
+    element.style.left = scaled(widget.left);
+    element.style.top = scaled(widget.top);
+    element.style.width = scaled(widget.width);
+    element.style.height = scaled(widget.height);
+    element.style.fontSize = `calc(${widget.points}pt * var(--scale))`;
+    element.style.fontWeight = widget.bold ? "bold" : "normal";
+    if (widget.toolTip) element.title = widget.toolTip;
+  }
+
+  function caption(element, text, fit) {
     const span = document.createElement("span");
     span.textContent = text;
     element.append(span);
+    if (fit) fitted.push(span);
     return span;
   }
 
@@ -49,7 +101,13 @@
     frame(widget) {
       const frame = document.createElement("div");
       frame.className = "frame";
-      if (widget.caption) caption(frame, widget.caption).className = "caption";
+      frame.setAttribute("role", "group");
+      if (widget.caption) {
+        const span = caption(frame, widget.caption, true);
+        span.className = "caption";
+        span.id = `${widget.name}-caption`;
+        frame.setAttribute("aria-labelledby", span.id);
+      }
       return frame;
     },
     text(widget) {
@@ -57,100 +115,183 @@
       box.type = "text";
       box.autocomplete = "off";
       box.spellcheck = false;
-      box.addEventListener("input", () => engine.setText(widget.name, box.value));
+      box.setAttribute("aria-label", widget.accessibleName);
+      box.addEventListener("input", () => {
+        engine.setText(widget.name, box.value);
+        describeClipped(box);
+      });
       return box;
     },
     button(widget) {
       const button = document.createElement("button");
       button.type = "button";
-      button.textContent = widget.caption;
+      caption(button, widget.caption, true);
       button.addEventListener("click", () => click(widget.name));
       return button;
     },
     label(widget) {
       const label = document.createElement("div");
       label.className = widget.wraps ? "label wraps" : "label";
-      caption(label, widget.caption);
+      const shown = caption(label, widget.caption, !widget.wraps);
+      // A caption drawn with line-break hyphens is read as its plain sentence.
+      if (widget.accessibleName && widget.accessibleName !== widget.caption) {
+        shown.setAttribute("aria-hidden", "true");
+        const spoken = document.createElement("span");
+        spoken.className = "visually-hidden";
+        spoken.textContent = widget.accessibleName;
+        label.append(spoken);
+      }
+      if (widget.clickable) makeClickable(label);
       return label;
     },
-    swatch() {
+    swatch(widget) {
       const swatch = document.createElement("div");
       swatch.className = "swatch";
       swatch.setAttribute("role", "img");
+      swatch.setAttribute("aria-label", widget.accessibleName);
       return swatch;
     },
   };
 
-  // The credit label answers a click, or Enter when it has the focus.
+  // The credit label: one Tab stop after every control; a click, Enter or
+  // Space shows the contact message.
   function makeClickable(label) {
     label.classList.add("clickable");
     label.setAttribute("role", "button");
-    label.tabIndex = -1; // labels take no place in the tab order, as on the desktop
+    label.tabIndex = 0;
     label.addEventListener("click", () => click(label.id));
     label.addEventListener("keydown", (event) => {
+      if (event.key === " ") event.preventDefault(); // no scrolling; acts on release
       if (event.key !== "Enter") return;
       // Otherwise the same key press would go on to press the dialog's OK.
       event.preventDefault();
       click(label.id);
     });
+    label.addEventListener("keyup", (event) => {
+      if (event.key === " ") click(label.id);
+    });
+  }
+
+  // Where an element stands in the DOM, and so in the tab order: controls by
+  // the window's tab order, a frame where its first control is, the credit
+  // after every control, the rest after the controls of their container.
+  function orderKey(widget) {
+    if (widget.clickable) return Number.MAX_SAFE_INTEGER;
+    if (widget.kind === "frame") {
+      const inside = [...widgets.values()].filter((w) => w.container === widget.name && isControl(w));
+      if (inside.length > 0) return Math.min(...inside.map((w) => w.tab));
+    }
+    return isControl(widget) ? widget.tab : 1000 + Math.max(widget.tab, 0);
+  }
+  function isControl(widget) {
+    return widget.kind === "text" || widget.kind === "button";
   }
 
   // Captions laid out for MS Sans Serif run wider in its stand-ins: every
   // caption is condensed by the same factor, just enough that all fit.
   function fitCaptions() {
-    const spans = [...root.querySelectorAll(".label > span")];
+    // A hidden label (the warning) is measured too, shown for the moment.
+    const hidden = fitted.map((span) => span.parentElement).filter((box) => box.hidden);
+    for (const box of hidden) box.hidden = false;
+    for (const span of fitted) span.style.transform = span.style.width = "";
+    const natural = fitted.map((span) => span.offsetWidth);
     let factor = 1;
-    for (const span of spans) {
-      const box = span.parentElement;
-      if (box.classList.contains("wraps")) continue;
-      factor = Math.min(factor, box.clientWidth / span.scrollWidth);
-    }
-    for (const span of spans) {
-      if (span.parentElement.classList.contains("wraps")) continue;
-      span.style.transform = factor < 1 ? `scaleX(${factor})` : "";
-    }
+    fitted.forEach((span, i) => (factor = Math.min(factor, roomFor(span) / natural[i])));
+    // Condensed in its layout width too, so that no box counts it as overflow.
+    fitted.forEach((span, i) => {
+      if (factor >= 1) return;
+      span.style.transform = `scaleX(${factor})`;
+      span.style.width = `${natural[i] * factor}px`;
+    });
+    for (const box of hidden) box.hidden = true;
+    root.style.setProperty("--caption-fit", String(factor));
+  }
+  function roomFor(span) {
+    const box = span.parentElement;
+    const style = getComputedStyle(box);
+    const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    if (span.classList.contains("caption")) return box.clientWidth - 2 * span.offsetLeft;
+    return box.clientWidth - padding;
   }
 
+  // A box whose text is wider than it shows "…" while it has no focus (CSS),
+  // and carries the whole text as its title, so also as its description.
+  function describeClipped(box) {
+    const toolTip = widgets.get(box.id).toolTip;
+    const clipped = box.scrollWidth > box.clientWidth;
+    box.title = clipped ? `${box.value}\n${toolTip}` : toolTip;
+  }
+
+  // On a narrow screen the form grows to the width, less 8 px each side.
+  function scaleToScreen() {
+    const narrow = window.innerWidth < 480;
+    const scale = narrow ? (window.innerWidth - 16) / layoutWidth : 1;
+    root.style.setProperty("--scale", String(scale));
+    fitCaptions();
+    for (const [name, element] of elements) {
+      if (widgets.get(name).kind === "text") describeClipped(element);
+    }
+  }
+  let layoutWidth = 0;
+
   function build(layout) {
+    layoutWidth = layout.width;
     root.style.setProperty("--greyed-text", layout.disabledText);
+    root.style.setProperty("--form-width", `${layout.width}px`);
+    root.style.setProperty("--form-height", `${layout.height}px`);
     root.style.fontFamily = [...layout.fontFamilies, "sans-serif"]
       .map((family) => (family.includes(" ") ? `"${family}"` : family))
       .join(", ");
+    for (const widget of layout.widgets) widgets.set(widget.name, widget);
     for (const widget of layout.widgets) {
       const element = builders[widget.kind](widget);
       place(element, widget);
-      const container = widget.container === "Lumiq" ? root : elements.get(widget.container);
-      container.append(element);
       elements.set(widget.name, element);
-      if (widget.clickable) makeClickable(element);
-      if (widget.kind === "text" || widget.kind === "button") tabs.set(widget.name, widget.tab + 1);
     }
-    fitCaptions();
+    const containers = new Map([["Lumiq", root]]);
+    for (const widget of layout.widgets) {
+      if (widget.kind === "frame") containers.set(widget.name, elements.get(widget.name));
+    }
+    const ordered = [...layout.widgets].sort((a, b) => orderKey(a) - orderKey(b));
+    for (const widget of ordered) containers.get(widget.container).append(elements.get(widget.name));
+    root.addEventListener("focusin", (event) => (lastFocused = event.target));
+    scaleToScreen();
+    addEventListener("resize", scaleToScreen);
+    // The fonts may arrive after the first measure.
+    document.fonts?.ready.then(scaleToScreen);
   }
 
-  // Everything the engine reports, by kind of change.
+  // ---- Everything the engine reports, by kind of change.
   const view = {
     text(name, text) {
       const box = elements.get(name);
-      if (box.value === text) return; // the user's own edit, already shown
-      box.value = text;
-      box.setSelectionRange(0, 0); // a long result shows its first digits
-      box.scrollLeft = 0;
+      if (box.value !== text) {
+        box.value = text; // not the user's own edit, which is already shown
+        box.setSelectionRange(0, 0); // a long result shows its first digits
+        box.scrollLeft = 0;
+        const widget = widgets.get(name);
+        if (widget.announced && text !== "") announce(`${widget.accessibleName} ${text}`);
+      }
+      describeClipped(box);
     },
     enabled(name, enabled) {
       const element = elements.get(name);
-      if (!tabs.has(name)) return; // the credit label is always live
+      if (!isControl(widgets.get(name))) return; // the credit label is always live
       if (element.tagName === "BUTTON") {
         element.disabled = !enabled;
       } else {
         // Disabled boxes keep their text selectable and copyable.
         element.readOnly = !enabled;
         element.setAttribute("aria-disabled", String(!enabled));
+        element.tabIndex = enabled ? 0 : -1;
       }
-      element.tabIndex = enabled ? tabs.get(name) : -1;
+      if (!enabled) keepFocusFrom(element);
     },
     shown(name, shown) {
-      elements.get(name).hidden = !shown;
+      const element = elements.get(name);
+      const appears = shown && element.hidden;
+      element.hidden = !shown;
+      if (appears) announce(element.textContent);
     },
     color(name, r, g, b) {
       const swatch = elements.get(name);
@@ -159,17 +300,72 @@
     },
   };
 
+  // ---- Start: the form, or within 10 s a message saying why it is not there.
+
+  const kStartLimitMs = 10000;
+
+  function startEngine() {
+    if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
+    if (typeof LumiqEngine !== "function") throw new Error("the engine's script did not load");
+    return new Promise((resolve, reject) => {
+      setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
+      LumiqEngine({ showMessage, onAbort: (what) => reject(new Error(String(what))) }).then(
+        resolve,
+        reject,
+      );
+    });
+  }
+
   async function start() {
-    engine = await LumiqEngine({ showMessage });
+    const status = document.getElementById("status");
+    try {
+      engine = await startEngine();
+    } catch (error) {
+      status.setAttribute("role", "alert");
+      status.textContent = `Lumiq could not start: ${error.message ?? error}`;
+      root.removeAttribute("aria-busy");
+      return;
+    }
+    status.remove();
     const layout = engine.layout();
     build(layout);
     engine.observe(view);
+    root.removeAttribute("aria-busy");
     root.dataset.ready = "true";
     elements.get(layout.firstFocus).focus();
   }
 
+  // ---- Offline use and updates: a new version waits until the user reloads,
+  // so a page never runs on two versions' files.
+
+  function offerUpdate(registration) {
+    const notice = document.getElementById("update");
+    const waiting = () => registration.waiting && navigator.serviceWorker.controller;
+    const show = () => {
+      if (waiting()) notice.hidden = false;
+    };
+    show();
+    registration.addEventListener("updatefound", () => {
+      const worker = registration.installing;
+      worker?.addEventListener("statechange", show);
+    });
+    document.getElementById("update-reload").addEventListener("click", () => {
+      registration.waiting?.postMessage("activate");
+    });
+    let reloading = false;
+    navigator.serviceWorker.addEventListener("controllerchange", () => {
+      if (!notice.hidden && !reloading) {
+        reloading = true;
+        location.reload();
+      }
+    });
+  }
+
   if ("serviceWorker" in navigator) {
-    navigator.serviceWorker.register("sw.js").catch(() => {}); // offline use is a bonus
+    navigator.serviceWorker
+      .register("sw.js")
+      .then(offerUpdate)
+      .catch(() => {}); // offline use is a bonus: the page works without it
   }
   start();
 })();

@@ -1,7 +1,9 @@
 # Writes DIR/sw.js from TEMPLATE: the list of every file in DIR (the page
-# itself as "./") and a version made from their contents.
+# itself as "./") and a version made from their contents. Beside each file
+# other than the icons' PNGs it writes a gzip copy (file.gz) for static hosts
+# that serve precompressed files; the copies are not cached by the worker.
 file(GLOB_RECURSE files RELATIVE ${DIR} ${DIR}/*)
-list(REMOVE_ITEM files sw.js)
+list(FILTER files EXCLUDE REGEX "(^sw\\.js|\\.gz)$")
 list(SORT files)
 set(assets "\"./\"")
 set(digests "")
@@ -14,3 +16,11 @@ string(SHA256 version "${digests}")
 string(SUBSTRING ${version} 0 16 LUMIQ_WEB_VERSION)
 set(LUMIQ_WEB_ASSETS ${assets})
 configure_file(${TEMPLATE} ${DIR}/sw.js @ONLY)
+
+# PNGs are compressed already; everything else shrinks to a third or less.
+foreach(file IN LISTS files ITEMS sw.js)
+  if(NOT file MATCHES "\\.png$")
+    file(ARCHIVE_CREATE OUTPUT ${DIR}/${file}.gz PATHS ${DIR}/${file} FORMAT raw
+         COMPRESSION GZip COMPRESSION_LEVEL 9)
+  endif()
+endforeach()

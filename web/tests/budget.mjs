@@ -1,0 +1,119 @@
+// The page's budgets, each measured in one run against a baseline from the
+// same run (these machines are shared and noisy): its size; its start-up time
+// (navigation to a live form) against a bare page with one <input>, median of
+// 5 fresh loads in each engine; the time to a live form at 400 kbit/s with
+// 400 ms latency, gzip copies served; and Lighthouse's scores. A report: it
+// fails only when the size is over budget.
+//   make web-budget
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import zlib from "node:zlib";
+
+import lighthouse from "lighthouse";
+import desktopConfig from "lighthouse/core/config/desktop-config.js";
+import puppeteer from "puppeteer-core";
+
+import { ENGINES, launch, waitUntil } from "./engines.mjs";
+import { WEB_DIR, serve } from "./server.mjs";
+
+const LOADS = 5;
+const SIZE_BUDGET = 200 * 1024;
+
+// When the form goes live (or, on the bare page, when it has loaded), in ms
+// since navigation started.
+const MARK = `<script>
+new MutationObserver((changes, observer) => {
+  const form = document.getElementById("Lumiq");
+  if (form && form.dataset.ready === "true") {
+    window.lumiqReadyAt = performance.now();
+    observer.disconnect();
+  }
+}).observe(document, { attributes: true, subtree: true, childList: true });
+addEventListener("load", () => { window.loadedAt = performance.now(); });
+</script>`;
+
+// Every file once: PNGs as they are, the rest gzipped, the .gz copies not again.
+function size(dir) {
+  let total = 0;
+  for (const entry of fs.readdirSync(dir, { withFileTypes: true, recursive: true })) {
+    if (!entry.isFile() || entry.name.endsWith(".gz")) continue;
+    const data = fs.readFileSync(path.join(entry.parentPath ?? entry.path, entry.name));
+    total += entry.name.endsWith(".png") ? data.length : zlib.gzipSync(data, { level: 9 }).length;
+  }
+  return total;
+}
+
+async function startMs(engine, url, variable) {
+  const s = await launch(engine); // a fresh profile: no cache, no service worker
+  try {
+    await s.goto(url);
+    if (!(await waitUntil(() => s.evaluate((v) => window[v] !== undefined, variable), 20000))) return NaN;
+    return await s.evaluate((v) => window[v], variable);
+  } finally {
+    await s.close();
+  }
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+async function slowNetworkMs(url) {
+  const s = await launch("chromium");
+  try {
+    const cdp = await s.page.createCDPSession();
+    await cdp.send("Network.enable");
+    await cdp.send("Network.emulateNetworkConditions", {
+      offline: false, latency: 400, downloadThroughput: 400000 / 8, uploadThroughput: 400000 / 8,
+    });
+    await s.page.goto(url, { waitUntil: "domcontentloaded", timeout: 60000 });
+    await waitUntil(() => s.evaluate(() => window.lumiqReadyAt !== undefined), 60000);
+    return await s.evaluate(() => window.lumiqReadyAt);
+  } finally {
+    await s.close();
+  }
+}
+
+async function lighthouseScores(url, config) {
+  const browser = await puppeteer.launch({
+    browser: "chrome", executablePath: "/usr/bin/chromium", headless: true,
+    args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+           "--disable-component-update", "--disable-sync"],
+  });
+  try {
+    const page = await browser.newPage();
+    const result = await lighthouse(url, { output: "json", logLevel: "error" }, config, page);
+    const categories = result.lhr.categories;
+    return ["performance", "accessibility", "best-practices", "seo"]
+      .map((id) => `${id} ${Math.round(categories[id].score * 100)}`).join(", ");
+  } finally {
+    await browser.close();
+  }
+}
+
+const packed = size(WEB_DIR);
+const page = await serve(WEB_DIR, { gzip: true, head: MARK });
+const bareDir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-bare-"));
+fs.writeFileSync(path.join(bareDir, "index.html"), "<!DOCTYPE html><html lang=en><head><title>bare</title></head><input type=text>");
+const bare = await serve(bareDir, { head: MARK });
+
+const rows = [["size of build/web, gzip, each file once (KB)", packed / 1024, SIZE_BUDGET / 1024]];
+for (const engine of ENGINES) {
+  const lumiq = [], baseline = [];
+  for (let i = 0; i < LOADS; ++i) { // interleaved, so both see the same machine load
+    lumiq.push(await startMs(engine, page.url, "lumiqReadyAt"));
+    baseline.push(await startMs(engine, bare.url, "loadedAt"));
+  }
+  rows.push([`${engine}: start to live form, median of ${LOADS} (ms)`, median(lumiq), median(baseline)]);
+}
+rows.push(["chromium: live at 400 kbit/s, 400 ms latency (ms)", await slowNetworkMs(page.url), 5000]);
+
+console.log(`${"measure".padEnd(52)} ${"lumiq".padStart(9)} ${"baseline".padStart(9)} ${"ratio".padStart(7)}`);
+for (const [name, value, base] of rows) {
+  console.log(`${name.padEnd(52)} ${value.toFixed(1).padStart(9)} ${base.toFixed(1).padStart(9)} ${(value / base).toFixed(2).padStart(6)}x`);
+}
+console.log(`Lighthouse 12.2.3, mobile:  ${await lighthouseScores(page.url, undefined)}`);
+console.log(`Lighthouse 12.2.3, desktop: ${await lighthouseScores(page.url, desktopConfig)}`);
+await page.stop();
+await bare.stop();
+fs.rmSync(bareDir, { recursive: true });
+process.exit(packed <= SIZE_BUDGET ? 0 : 1);

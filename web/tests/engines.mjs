@@ -1,0 +1,202 @@
+// The three browser engines behind one small interface, so that every test
+// runs the same way in each: Chromium and Firefox through puppeteer-core (CDP
+// and WebDriver BiDi), WebKitGTK through its WebDriver. Each browser is
+// Debian's own; nothing is downloaded.
+import { spawn } from "node:child_process";
+import net from "node:net";
+
+import puppeteer from "puppeteer-core";
+import { Builder, By, Capabilities, Key } from "selenium-webdriver";
+
+export const ENGINES = (process.env.LUMIQ_ENGINES ?? "chromium,firefox,webkit").split(",");
+
+const CHROMIUM_FLAGS = [
+  "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+];
+
+// A page in a fresh browser profile: no cache, no service worker, no state.
+export async function launch(engine, { width = 800, height = 700 } = {}) {
+  if (engine === "webkit") return WebKitSession.start(width, height);
+  const browser = await puppeteer.launch(
+    engine === "firefox"
+      ? { browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true }
+      : { browser: "chrome", executablePath: "/usr/bin/chromium", headless: true, args: CHROMIUM_FLAGS },
+  );
+  const page = (await browser.pages())[0] ?? (await browser.newPage());
+  await page.setViewport({ width, height, deviceScaleFactor: 1 });
+  return new PuppeteerSession(engine, browser, page);
+}
+
+class PuppeteerSession {
+  constructor(engine, browser, page) {
+    this.engine = engine;
+    this.browser = browser;
+    this.page = page;
+    this.keysActivateButtons = engine !== "firefox";
+    this.consoleErrors = [];
+    page.on("console", (message) => {
+      if (message.type() === "error") this.consoleErrors.push(message.text());
+    });
+    page.on("pageerror", (error) => this.consoleErrors.push(String(error)));
+  }
+
+  goto(url) {
+    return this.page.goto(url, { waitUntil: "load" });
+  }
+  evaluate(fn, ...args) {
+    return this.page.evaluate(fn, ...args);
+  }
+  addScript(source) {
+    return this.page.addScriptTag({ content: source });
+  }
+  click(id) {
+    return this.page.click(`#${id}`);
+  }
+  press(key) {
+    return this.page.keyboard.press(key);
+  }
+  type(text) {
+    return this.page.keyboard.type(text);
+  }
+  screenshot() {
+    return this.page.screenshot();
+  }
+  viewport(width, height) {
+    return this.page.setViewport({ width, height, deviceScaleFactor: 1 });
+  }
+  async errors() {
+    return [...this.consoleErrors, ...((await this.evaluate(() => window.__lumiqErrors)) ?? [])];
+  }
+  // Chromium's own verdict on whether the page can be installed; null where
+  // the engine has none to give.
+  async installabilityErrors() {
+    if (this.engine !== "chromium") return null;
+    const cdp = await this.page.createCDPSession();
+    const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+    return installabilityErrors.map((e) => e.errorId);
+  }
+  close() {
+    return this.browser.close();
+  }
+}
+
+const WEBKIT_KEYS = {
+  Tab: Key.TAB, Enter: Key.ENTER, Escape: Key.ESCAPE, " ": Key.SPACE, Delete: Key.DELETE,
+  Backspace: Key.BACK_SPACE,
+};
+
+async function freePort() {
+  const probe = net.createServer();
+  await new Promise((resolve) => probe.listen(0, "127.0.0.1", resolve));
+  const { port } = probe.address();
+  await new Promise((resolve) => probe.close(resolve));
+  return port;
+}
+
+// MiniBrowser has no headless mode: it needs a display (scripts/with-xvfb).
+// Without one, session creation hangs silently, hence the time limit.
+class WebKitSession {
+  static async start(width, height) {
+    if (!process.env.DISPLAY) throw new Error("WebKit needs a display: run under scripts/with-xvfb");
+    const port = await freePort();
+    const service = spawn("/usr/bin/WebKitWebDriver", [`--port=${port}`], { stdio: "ignore" });
+    const capabilities = new Capabilities({
+      browserName: "MiniBrowser",
+      "webkitgtk:browserOptions": {
+        binary: "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+        args: ["--automation"], // without it: "Failed to match capabilities"
+      },
+    });
+    try {
+      const driver = await within(30000, "WebKit session", async () => {
+        for (let attempt = 0; ; ++attempt) {
+          try {
+            return await new Builder().usingServer(`http://127.0.0.1:${port}`)
+              .withCapabilities(capabilities).build();
+          } catch (error) {
+            if (attempt > 40) throw error;
+            await new Promise((resolve) => setTimeout(resolve, 100)); // driver still starting
+          }
+        }
+      });
+      const session = new WebKitSession(driver, service);
+      await session.viewport(width, height);
+      return session;
+    } catch (error) {
+      service.kill();
+      throw error;
+    }
+  }
+
+  constructor(driver, service) {
+    this.engine = "webkit";
+    this.keysActivateButtons = true;
+    this.driver = driver;
+    this.service = service;
+  }
+
+  goto(url) {
+    return this.driver.get(url);
+  }
+  evaluate(fn, ...args) {
+    return this.driver.executeScript(`return (${fn}).apply(null, arguments)`, ...args);
+  }
+  addScript(source) {
+    return this.driver.executeScript(source);
+  }
+  async click(id) {
+    await (await this.driver.findElement(By.id(id))).click();
+  }
+  press(key) {
+    return this.driver.actions().sendKeys(WEBKIT_KEYS[key] ?? key).perform();
+  }
+  type(text) {
+    return this.driver.actions().sendKeys(text).perform();
+  }
+  // Element screenshots come back black here: the window's is cropped instead.
+  async screenshot() {
+    return Buffer.from(await this.driver.takeScreenshot(), "base64");
+  }
+  // The window is sized so that its viewport, not its frame, has this size.
+  async viewport(width, height) {
+    const window = this.driver.manage().window();
+    await window.setRect({ width, height });
+    const inner = await this.evaluate(() => [innerWidth, innerHeight]);
+    await window.setRect({ width: 2 * width - inner[0], height: 2 * height - inner[1] });
+  }
+  async errors() {
+    return (await this.evaluate(() => window.__lumiqErrors)) ?? [];
+  }
+  installabilityErrors() {
+    return null;
+  }
+  async close() {
+    try {
+      await this.driver.quit();
+    } finally {
+      this.service.kill();
+    }
+  }
+}
+
+export async function within(ms, what, work) {
+  let timer;
+  const timeout = new Promise((_, reject) => {
+    timer = setTimeout(() => reject(new Error(`${what} took over ${ms} ms`)), ms);
+  });
+  try {
+    return await Promise.race([work(), timeout]);
+  } finally {
+    clearTimeout(timer);
+  }
+}
+
+export async function waitUntil(condition, ms = 10000) {
+  const deadline = Date.now() + ms;
+  while (Date.now() < deadline) {
+    if (await condition().catch(() => false)) return true; // a page reloading answers nothing
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return false;
+}
