@@ -13,6 +13,7 @@
   const fitted = []; // caption spans condensed together to fit their boxes
   let engine = null;
   let lastFocused = null;
+  let replaying = false; // the engine's first report of every field
 
   // ---- Focus: the DOM order is the tab order, and focus never falls to <body>.
 
@@ -270,9 +271,9 @@
         box.setSelectionRange(0, 0); // a long result shows its first digits
         box.scrollLeft = 0;
         const widget = widgets.get(name);
-        if (widget.announced && text !== "") announce(`${widget.accessibleName} ${text}`);
+        if (widget.announced && text !== "" && !replaying) announce(`${widget.accessibleName} ${text}`);
       }
-      describeClipped(box);
+      if (!replaying) describeClipped(box); // measured once, after the replay
     },
     enabled(name, enabled) {
       const element = elements.get(name);
@@ -304,6 +305,10 @@
 
   const kStartLimitMs = 10000;
 
+  function nextTask() {
+    return new Promise((resolve) => setTimeout(resolve, 0));
+  }
+
   function startEngine() {
     if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
     if (typeof LumiqEngine !== "function") throw new Error("the engine's script did not load");
@@ -326,10 +331,18 @@
       root.removeAttribute("aria-busy");
       return;
     }
+    // Each step a task of its own, so that a slow phone stays responsive.
+    await nextTask();
     status.remove();
-    const layout = engine.layout();
+    const layout = JSON.parse(engine.layout());
     build(layout);
+    await nextTask();
+    replaying = true;
     engine.observe(view);
+    replaying = false;
+    for (const [name, element] of elements) {
+      if (widgets.get(name).kind === "text") describeClipped(element);
+    }
     root.removeAttribute("aria-busy");
     root.dataset.ready = "true";
     elements.get(layout.firstFocus).focus();

@@ -82,9 +82,13 @@ async function lighthouseScores(url, config) {
   try {
     const page = await browser.newPage();
     const result = await lighthouse(url, { output: "json", logLevel: "error" }, config, page);
-    const categories = result.lhr.categories;
-    return ["performance", "accessibility", "best-practices", "seo"]
+    const { categories, audits } = result.lhr;
+    const scores = ["performance", "accessibility", "best-practices", "seo"]
       .map((id) => `${id} ${Math.round(categories[id].score * 100)}`).join(", ");
+    const metrics = ["first-contentful-paint", "largest-contentful-paint", "total-blocking-time",
+                     "speed-index", "cumulative-layout-shift"]
+      .map((id) => `${id.replace(/-/g, " ")} ${audits[id].displayValue}`).join(", ");
+    return `${scores}\n    (${metrics})`;
   } finally {
     await browser.close();
   }
@@ -97,7 +101,7 @@ fs.writeFileSync(path.join(bareDir, "index.html"), "<!DOCTYPE html><html lang=en
 const bare = await serve(bareDir, { head: MARK });
 
 const rows = [["size of build/web, gzip, each file once (KB)", packed / 1024, SIZE_BUDGET / 1024]];
-for (const engine of ENGINES) {
+for (const engine of process.env.LUMIQ_BUDGET_LIGHTHOUSE_ONLY ? [] : ENGINES) {
   const lumiq = [], baseline = [];
   for (let i = 0; i < LOADS; ++i) { // interleaved, so both see the same machine load
     lumiq.push(await startMs(engine, page.url, "lumiqReadyAt"));
