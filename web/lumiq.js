@@ -66,8 +66,15 @@
     });
   }
 
+  // Clicks run one after another, as the window takes one event at a time: a
+  // click that comes while a handler still waits for its dialog to close (the
+  // dialog is gone, the handler not yet resumed) waits for that handler, where
+  // it would otherwise start a second suspended call, which Asyncify refuses.
+  let clicks = Promise.resolve();
   function click(name) {
-    return engine.ccall("lumiq_click", null, ["string"], [name], { async: true });
+    const run = () => engine.ccall("lumiq_click", null, ["string"], [name], { async: true });
+    clicks = clicks.then(run, run);
+    return clicks;
   }
 
   // Read out once by screen readers (a polite live region).
@@ -229,11 +236,15 @@
     const scale = narrow ? (window.innerWidth - 16) / layoutWidth : 1;
     root.style.setProperty("--scale", String(scale));
     fitCaptions();
+    describeClippedBoxes();
+  }
+  let layoutWidth = 0;
+
+  function describeClippedBoxes() {
     for (const [name, element] of elements) {
       if (widgets.get(name).kind === "text") describeClipped(element);
     }
   }
-  let layoutWidth = 0;
 
   function build(layout) {
     layoutWidth = layout.width;
@@ -256,7 +267,6 @@
     const ordered = [...layout.widgets].sort((a, b) => orderKey(a) - orderKey(b));
     for (const widget of ordered) containers.get(widget.container).append(elements.get(widget.name));
     root.addEventListener("focusin", (event) => (lastFocused = event.target));
-    scaleToScreen();
     addEventListener("resize", scaleToScreen);
     // The fonts may arrive after the first measure.
     document.fonts?.ready.then(scaleToScreen);
@@ -337,12 +347,12 @@
     const layout = JSON.parse(engine.layout());
     build(layout);
     await nextTask();
+    scaleToScreen(); // measures the captions: a layout of its own
+    await nextTask();
     replaying = true;
     engine.observe(view);
     replaying = false;
-    for (const [name, element] of elements) {
-      if (widgets.get(name).kind === "text") describeClipped(element);
-    }
+    describeClippedBoxes();
     root.removeAttribute("aria-busy");
     root.dataset.ready = "true";
     elements.get(layout.firstFocus).focus();

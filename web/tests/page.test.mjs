@@ -271,6 +271,17 @@ for (const engine of ENGINES) {
       assert.ok(await waitUntil(() => dialogOpen(s)));
       await s.press("Escape");
       assert.ok(await waitUntil(async () => (await focused(s)) === "Label4"));
+      // OK and at once the credit again, before the first handler has resumed:
+      // the second click waits for it instead of corrupting the engine.
+      await s.evaluate(() => {
+        document.getElementById("Label4").click();
+        return new Promise((resolve) => setTimeout(resolve, 100)).then(() => {
+          document.getElementById("message-ok").click();
+          document.getElementById("Label4").click();
+        });
+      });
+      assert.ok(await waitUntil(() => dialogOpen(s)));
+      await s.click("message-ok");
     }));
 
     test("the readouts follow each keystroke", () => withPage(async (s) => {
