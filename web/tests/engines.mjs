@@ -148,11 +148,18 @@ class WebKitSession {
   async click(id) {
     await (await this.driver.findElement(By.id(id))).click();
   }
-  press(key) {
+  // Keys reach the page only once its window has the input focus, which a
+  // window system without a window manager gives it some time after loading.
+  async press(key) {
+    await this.#windowFocused();
     return this.driver.actions().sendKeys(WEBKIT_KEYS[key] ?? key).perform();
   }
-  type(text) {
+  async type(text) {
+    await this.#windowFocused();
     return this.driver.actions().sendKeys(text).perform();
+  }
+  async #windowFocused() {
+    await waitUntil(() => this.evaluate(() => document.hasFocus()), 5000);
   }
   // Element screenshots come back black here: the window's is cropped instead.
   async screenshot() {
