@@ -46,6 +46,7 @@
   // message goes on only once the dialog has closed (OK or Escape).
 
   function showMessage(text) {
+    messageShown = true;
     const returnTo = document.activeElement;
     dialogText.textContent = text; // its lines already broken by the engine
     return new Promise((resolve) => {
@@ -66,15 +67,18 @@
     });
   }
 
-  // Clicks run one after another, as the window takes one event at a time: a
-  // click that comes while a handler still waits for its dialog to close (the
-  // dialog is gone, the handler not yet resumed) waits for that handler, where
-  // it would otherwise start a second suspended call, which Asyncify refuses.
-  let clicks = Promise.resolve();
+  // One event at a time, as the window takes them: a click that comes while a
+  // handler still waits for its dialog to close (the dialog gone, the handler
+  // not yet resumed) runs after that handler, where it would otherwise start a
+  // second suspended call, which Asyncify refuses. Any other click runs at once.
+  let suspended = null; // the click whose handler waits for a dialog
+  let messageShown = false;
   function click(name) {
-    const run = () => engine.ccall("lumiq_click", null, ["string"], [name], { async: true });
-    clicks = clicks.then(run, run);
-    return clicks;
+    if (suspended) return suspended.then(() => click(name));
+    messageShown = false;
+    const done = engine.ccall("lumiq_click", null, ["string"], [name], { async: true });
+    if (messageShown) suspended = done.finally(() => (suspended = null));
+    return done;
   }
 
   // Read out once by screen readers (a polite live region).

@@ -90,15 +90,27 @@ for (const engine of ENGINES) {
     after(() => server.stop());
 
     // A fresh browser on a freshly loaded page; fails on any error reported.
-    async function withPage(body, options) {
+    // WebKitGTK now and then reloads a page under the test (its web process
+    // restarting, on this virtual machine): the page then shows its start
+    // state again. Such a run says nothing of the page, so it is run once
+    // more in a fresh browser, and said so; any other failure stands.
+    async function withPage(body, options, attempt = 1) {
       const s = await launch(engine, options);
+      const mark = `${Date.now()}-${attempt}`;
       try {
         await openPage(s, server.url);
+        await s.evaluate((m) => { window.__lumiqRun = m; }, mark);
         await body(s);
         assert.deepEqual(await s.errors(), []);
         assert.deepEqual(await s.installabilityErrors() ?? [], []);
-      } finally {
+      } catch (error) {
+        const reloaded = await s.evaluate((m) => window.__lumiqRun !== m, mark).catch(() => true);
+        if (!(reloaded && engine === "webkit" && attempt === 1)) throw error;
+        console.log(`# ${engine} reloaded the page under the test (${error.message.split("\n")[0]}); once more`);
         await s.close();
+        return withPage(body, options, attempt + 1);
+      } finally {
+        await s.close().catch(() => {});
       }
     }
 
@@ -280,6 +292,15 @@ for (const engine of ENGINES) {
           document.getElementById("Label4").click();
         });
       });
+      assert.ok(await waitUntil(() => dialogOpen(s)));
+      await s.click("message-ok");
+      // With no handler waiting, a click acts at once: one that follows it in
+      // the same task finds Calculate already enabled (and the empty angle).
+      assert.ok(await waitUntil(async () => !(await dialogOpen(s))));
+      await s.evaluate(() => new Promise((resolve) => setTimeout(resolve, 100)).then(() => {
+        document.getElementById("C_mcd").click();
+        document.getElementById("Calculate").click();
+      }));
       assert.ok(await waitUntil(() => dialogOpen(s)));
       await s.click("message-ok");
     }));
