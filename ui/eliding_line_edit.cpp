@@ -28,12 +28,12 @@ bool ElidingLineEdit::TextIsClipped() const {
 }
 
 QString ElidingLineEdit::ShownText() const {
-  if (hasFocus() || !TextIsClipped()) return text();
+  if (!Elides()) return text();
   return fontMetrics().elidedText(text(), Qt::ElideRight, TextRoom().width());
 }
 
 void ElidingLineEdit::paintEvent(QPaintEvent* event) {
-  if (hasFocus() || !TextIsClipped()) {
+  if (!Elides()) {
     QLineEdit::paintEvent(event);
     return;
   }

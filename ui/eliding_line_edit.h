@@ -26,6 +26,7 @@ class ElidingLineEdit : public QLineEdit {
 
  private:
   QRect TextRoom() const;
+  bool Elides() const { return !hasFocus() && TextIsClipped(); }
 };
 
 }  // namespace lumiq

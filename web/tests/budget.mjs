@@ -101,7 +101,7 @@ fs.writeFileSync(path.join(bareDir, "index.html"), "<!DOCTYPE html><html lang=en
 const bare = await serve(bareDir, { head: MARK });
 
 const rows = [["size of build/web, gzip, each file once (KB)", packed / 1024, SIZE_BUDGET / 1024]];
-for (const engine of process.env.LUMIQ_BUDGET_LIGHTHOUSE_ONLY ? [] : ENGINES) {
+for (const engine of ENGINES) {
   const lumiq = [], baseline = [];
   for (let i = 0; i < LOADS; ++i) { // interleaved, so both see the same machine load
     lumiq.push(await startMs(engine, page.url, "lumiqReadyAt"));
