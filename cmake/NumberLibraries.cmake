@@ -21,3 +21,6 @@ else()
   target_link_libraries(lumiq_number_libraries INTERFACE FastFloat::fast_float
                                                          fmt::fmt-header-only)
 endif()
+# {fmt} never consults a std::locale: numbers are the same in every locale, and
+# the web engine is spared the whole of the C++ locale library (a third of it).
+target_compile_definitions(lumiq_number_libraries INTERFACE "FMT_STATIC_THOUSANDS_SEPARATOR=','")

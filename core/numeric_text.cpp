@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -211,7 +212,7 @@ std::string DoubleToText(double value) {
     out.push_back(exponent < 0 ? '-' : '+');
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10) out.push_back('0');
-    out.append(std::to_string(magnitude));
+    fmt::format_to(std::back_inserter(out), FMT_COMPILE("{}"), magnitude);  // not printf
   } else if (exponent < 0) {
     out.append("0.");
     out.append(static_cast<std::size_t>(-exponent - 1), '0');
