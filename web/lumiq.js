@@ -1,6 +1,7 @@
-// The page's view of the form. It builds the elements from the engine's
-// layout table, forwards the user's edits and clicks to the engine, and
-// mirrors every change the engine reports; it decides nothing about the form.
+// The page's view of the form. It builds the elements from the layout table
+// the page carries (written by the build), forwards the user's edits and
+// clicks to the engine, and mirrors every change the engine reports; it
+// decides nothing about the form.
 "use strict";
 
 (function () {
@@ -81,6 +82,22 @@
     return done;
   }
 
+  // A user's edit. The text goes through the engine's heap, not its stack
+  // (as ccall's strings do), since a paste may be of any length.
+  function setText(name, text) {
+    const heap = [name, text].map((s) => {
+      const bytes = engine.lengthBytesUTF8(s) + 1;
+      const address = engine._malloc(bytes);
+      engine.stringToUTF8(s, address, bytes);
+      return address;
+    });
+    try {
+      engine._lumiq_set_text(...heap);
+    } finally {
+      heap.forEach((address) => engine._free(address));
+    }
+  }
+
   // Read out once by screen readers (a polite live region).
   function announce(text) {
     announcer.textContent = announcer.textContent === text ? `${text}\u00a0` : text;
@@ -129,7 +146,7 @@
       box.spellcheck = false;
       box.setAttribute("aria-label", widget.accessibleName);
       box.addEventListener("input", () => {
-        engine.setText(widget.name, box.value);
+        setText(widget.name, box.value);
         describeClipped(box);
       });
       return box;
@@ -216,7 +233,7 @@
       span.style.width = `${natural[i] * factor}px`;
     });
     for (const box of hidden) box.hidden = true;
-    root.style.setProperty("--caption-fit", String(factor));
+    root.dataset.captionFit = String(factor);
   }
   function roomFor(span) {
     const box = span.parentElement;
@@ -237,12 +254,14 @@
   // On a narrow screen the form grows to the width, less 8 px each side.
   function scaleToScreen() {
     const narrow = window.innerWidth < 480;
-    const scale = narrow ? (window.innerWidth - 16) / layoutWidth : 1;
-    root.style.setProperty("--scale", String(scale));
+    const scale = String(narrow ? (window.innerWidth - 16) / layoutWidth : 1);
+    // Each change restyles the whole form: none where none is needed.
+    if (scale !== currentScale) root.style.setProperty("--scale", (currentScale = scale));
     fitCaptions();
-    describeClippedBoxes();
+    if (engine) describeClippedBoxes(); // before, every box is empty
   }
   let layoutWidth = 0;
+  let currentScale = "1"; // as the style sheet has it
 
   function describeClippedBoxes() {
     for (const [name, element] of elements) {
@@ -282,8 +301,12 @@
       const box = elements.get(name);
       if (box.value !== text) {
         box.value = text; // not the user's own edit, which is already shown
-        box.setSelectionRange(0, 0); // a long result shows its first digits
-        box.scrollLeft = 0;
+        if (!replaying) {
+          // A long result shows its first digits. (A new box needs neither,
+          // and each would cost it a layout.)
+          box.setSelectionRange(0, 0);
+          box.scrollLeft = 0;
+        }
         const widget = widgets.get(name);
         if (widget.announced && text !== "" && !replaying) announce(`${widget.accessibleName} ${text}`);
       }
@@ -315,48 +338,60 @@
     },
   };
 
-  // ---- Start: the form, or within 10 s a message saying why it is not there.
+  // ---- Start: the form is drawn from the layout the page carries while the
+  // engine compiles; it goes live with the engine, or within 10 s says why not.
 
   const kStartLimitMs = 10000;
 
-  function nextTask() {
-    return new Promise((resolve) => setTimeout(resolve, 0));
+  // The engine's script runs once the page has been read (it is deferred).
+  function parsed() {
+    if (document.readyState !== "loading") return Promise.resolve();
+    return new Promise((resolve) => addEventListener("DOMContentLoaded", resolve, { once: true }));
   }
 
-  function startEngine() {
+  async function startEngine() {
     if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
+    await parsed();
     if (typeof LumiqEngine !== "function") throw new Error("the engine's script did not load");
     return new Promise((resolve, reject) => {
       setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
-      LumiqEngine({ showMessage, onAbort: (what) => reject(new Error(String(what))) }).then(
-        resolve,
-        reject,
-      );
+      LumiqEngine({
+        showMessage,
+        view,
+        onAbort: (what) => reject(new Error(String(what))),
+        // The code the page began compiling as it started.
+        instantiateWasm(imports, receive) {
+          window.lumiqEngineCode
+            .then((code) => WebAssembly.instantiate(code, imports).then((instance) => receive(instance, code)))
+            .catch(reject);
+          return {};
+        },
+      }).then(resolve, reject);
     });
   }
 
   async function start() {
     const status = document.getElementById("status");
+    const layout = JSON.parse(document.getElementById("layout").textContent);
+    root.inert = true; // drawn, but nothing answers until the engine does
+    build(layout);
+    scaleToScreen(); // measures the captions: a layout of its own
     try {
       engine = await startEngine();
     } catch (error) {
+      root.replaceChildren(status); // a form that cannot compute is not shown
       status.setAttribute("role", "alert");
       status.textContent = `Lumiq could not start: ${error.message ?? error}`;
       root.removeAttribute("aria-busy");
+      root.inert = false;
       return;
     }
-    // Each step a task of its own, so that a slow phone stays responsive.
-    await nextTask();
-    status.remove();
-    const layout = JSON.parse(engine.layout());
-    build(layout);
-    await nextTask();
-    scaleToScreen(); // measures the captions: a layout of its own
-    await nextTask();
     replaying = true;
-    engine.observe(view);
+    engine._lumiq_observe();
     replaying = false;
-    describeClippedBoxes();
+    setTimeout(describeClippedBoxes); // measured after this task: no layout of its own
+    status.remove();
+    root.inert = false;
     root.removeAttribute("aria-busy");
     root.dataset.ready = "true";
     elements.get(layout.firstFocus).focus();
@@ -388,11 +423,16 @@
     });
   }
 
-  if ("serviceWorker" in navigator) {
+  // Registered once the page has loaded, so that caching every file does not
+  // compete with the start.
+  function registerWorker() {
+    if (!("serviceWorker" in navigator)) return;
     navigator.serviceWorker
       .register("sw.js")
       .then(offerUpdate)
       .catch(() => {}); // offline use is a bonus: the page works without it
   }
+  if (document.readyState === "complete") registerWorker();
+  else addEventListener("load", registerWorker, { once: true });
   start();
 })();

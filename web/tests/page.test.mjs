@@ -165,7 +165,7 @@ for (const engine of ENGINES) {
           if (span.parentElement.tagName === "BUTTON" && range.getClientRects().length !== 1) out.lines.push(span.textContent);
           if (!span.classList.contains("caption")) out.fill = Math.max(out.fill, glyphs.width / room);
         }
-        out.factor = Number(getComputedStyle(document.getElementById("Lumiq")).getPropertyValue("--caption-fit"));
+        out.factor = Number(document.getElementById("Lumiq").dataset.captionFit);
         out.room = 57;
         return out;
       });
@@ -436,22 +436,39 @@ for (const engine of ENGINES) {
       }
     });
 
-    for (const missing of ["lumiq-engine.wasm", "lumiq-engine.js"]) {
-      test(`without ${missing} the page says that Lumiq could not start`, async () => {
+    // How a host may serve the engine: the page starts, or says why it cannot.
+    const HOSTINGS = [
+      { name: "without lumiq-engine.wasm", missing: "lumiq-engine.wasm", starts: false },
+      { name: "without lumiq-engine.js", missing: "lumiq-engine.js", starts: false },
+      { name: "with the wasm served as application/octet-stream", types: { ".wasm": "application/octet-stream" },
+        starts: true },
+    ];
+    for (const hosting of HOSTINGS) {
+      test(`${hosting.name} the page ${hosting.starts ? "starts" : "says that Lumiq could not start"}`, async () => {
         const dir = copyOfBuild();
-        fs.rmSync(path.join(dir, missing));
-        const own = await serve(dir);
+        if (hosting.missing) fs.rmSync(path.join(dir, hosting.missing));
+        const own = await serve(dir, { types: hosting.types });
         const s = await launch(engine);
         try {
           await s.goto(own.url);
           const start = await s.evaluate(() => document.getElementById("Lumiq").getAttribute("aria-busy"));
+          assert.ok(start === "true" || start === null); // busy until it knows
+          if (hosting.starts) {
+            await openPage(s, own.url);
+            await typeInto(s, "Voltage", "3.2");
+            await typeInto(s, "Current", "20");
+            assert.equal(await value(s, "Power"), "64 mW"); // the engine answers
+            assert.deepEqual(await s.errors(), []);
+            return;
+          }
           assert.ok(await waitUntil(() => s.evaluate(() => !!document.querySelector("#Lumiq [role=alert]")), 11000),
                     "no alert within 10 s");
           const said = await s.evaluate(() => [document.querySelector("#Lumiq [role=alert]").textContent,
-                                               document.getElementById("Lumiq").getAttribute("aria-busy")]);
+                                               document.getElementById("Lumiq").getAttribute("aria-busy"),
+                                               document.querySelectorAll("#Lumiq input, #Lumiq button").length]);
           assert.match(said[0], /^Lumiq could not start: ./);
           assert.equal(said[1], null);
-          assert.ok(start === "true" || start === null); // busy until it knows
+          assert.equal(said[2], 0); // no form that cannot compute
         } finally {
           await s.close();
           await own.stop();
@@ -470,7 +487,7 @@ for (const engine of ENGINES) {
         assert.ok(await waitUntil(() => s.evaluate(() => !!navigator.serviceWorker.controller), 20000));
         await s.evaluate(() => caches.open("another-app").then((cache) => cache.put("/kept", new Response("kept"))));
         // A second build with one asset changed.
-        fs.appendFileSync(path.join(dir, "lumiq.css"), "\n:root { --lumiq-build: 2; }\n");
+        fs.appendFileSync(path.join(dir, "index.html"), "<style>:root { --lumiq-build: 2; }</style>\n");
         execFileSync("cmake", [`-DDIR=${dir}`, `-DTEMPLATE=${path.join(HERE, "../sw.js.in")}`, "-P",
                                path.join(HERE, "../write_service_worker.cmake")]);
         await openPage(s, own.url); // the navigation finds the new worker

@@ -29,15 +29,16 @@ addEventListener("unhandledrejection", (e) => __lumiqErrors.push(String(e.reason
   console.error = (...args) => { __lumiqErrors.push(args.join(" ")); original.apply(console, args); }; }
 </script>`;
 
-// `head` is more markup to put first in every page's head (a measuring hook).
-export async function serve(root, { gzip = false, head = "" } = {}) {
+// `head` is more markup to put first in every page's head (a measuring hook);
+// `types` overrides the content type of some extensions, as a host may.
+export async function serve(root, { gzip = false, head = "", types = {} } = {}) {
   const server = http.createServer(async (request, response) => {
     const url = new URL(request.url, "http://localhost");
     let file = path.join(server.root, decodeURIComponent(url.pathname));
     if (!file.startsWith(server.root)) return end(response, 403);
     try {
       if ((await fs.stat(file)).isDirectory()) file = path.join(file, "index.html");
-      const type = TYPES[path.extname(file)] ?? "application/octet-stream";
+      const type = types[path.extname(file)] ?? TYPES[path.extname(file)] ?? "application/octet-stream";
       const headers = { "Content-Type": type, "Cache-Control": "no-cache" };
       let body;
       if (type.startsWith("text/html")) {

@@ -1,0 +1,142 @@
+// Writes the page's layout as JSON to standard output: the shared layout
+// table in pixels, with each widget's font and texts. The build runs it once
+// and puts its output into the page, so that the page draws the form while
+// the engine is still compiling.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "core/numeric_text.h"
+#include "form/controls.h"
+#include "view/layout_table.h"
+#include "view/widget_texts.h"
+
+namespace lumiq::web {
+namespace {
+
+constexpr const char* KindName(WidgetKind kind) {
+  switch (kind) {
+    case WidgetKind::TextBox:
+      return "text";
+    case WidgetKind::Button:
+      return "button";
+    case WidgetKind::Label:
+      return "label";
+    case WidgetKind::Frame:
+      return "frame";
+    case WidgetKind::Swatch:
+      return "swatch";
+  }
+  return "";
+}
+
+// Writes JSON members and values. "<" is written escaped, so the text can
+// stand inside the page's <script> element whatever a caption holds.
+class JsonWriter {
+ public:
+  JsonWriter& Key(std::string_view key) {
+    Separate();
+    Quote(key);
+    m_out.push_back(':');
+    m_first = true;  // the value needs no comma
+    return *this;
+  }
+  JsonWriter& String(std::string_view text) {
+    Separate();
+    Quote(text);
+    return *this;
+  }
+  JsonWriter& Number(double value) {
+    Separate();
+    m_out += DoubleToText(value);  // plain notation for every number here
+    return *this;
+  }
+  JsonWriter& Bool(bool value) {
+    Separate();
+    m_out += value ? "true" : "false";
+    return *this;
+  }
+  JsonWriter& Open(char bracket) {
+    Separate();
+    m_out.push_back(bracket);
+    m_first = true;
+    return *this;
+  }
+  JsonWriter& Close(char bracket) {
+    m_out.push_back(bracket);
+    m_first = false;
+    return *this;
+  }
+  std::string Take() { return std::move(m_out); }
+
+ private:
+  void Quote(std::string_view text) {
+    m_out.push_back('"');
+    for (const char c : text) {
+      if (c == '"' || c == '\\') m_out.push_back('\\');
+      if (static_cast<unsigned char>(c) < 0x20 || c == '<') {
+        constexpr char kHex[] = "0123456789abcdef";
+        m_out += "\\u00";
+        m_out.push_back(kHex[(c >> 4) & 0xf]);
+        m_out.push_back(kHex[c & 0xf]);
+      } else {
+        m_out.push_back(c);
+      }
+    }
+    m_out.push_back('"');
+  }
+  void Separate() {
+    if (!m_first) m_out.push_back(',');
+    m_first = false;
+  }
+  std::string m_out;
+  bool m_first = true;
+};
+
+// The shared layout table, in pixels, with each widget's font and texts.
+std::string Layout() {
+  JsonWriter json;
+  json.Open('{');
+  json.Key("width").Number(kClientWidth).Key("height").Number(kClientHeight);
+  json.Key("firstFocus").String(NameOf(kFirstFocus));
+  json.Key("disabledText")
+      .String("rgb(" + DoubleToText(kDisabledTextColor.red) + ", " +
+              DoubleToText(kDisabledTextColor.green) + ", " +
+              DoubleToText(kDisabledTextColor.blue) + ")");  // not to_string: no printf
+  json.Key("fontFamilies").Open('[');
+  for (const std::string_view family : kFontFamilies) json.String(family);
+  json.Close(']');
+  json.Key("widgets").Open('[');
+  for (const WidgetRow& row : kWidgets) {
+    const PixelRect pixels = PixelsOf(row);
+    const WidgetText* texts = WidgetTextsOf(row.name);
+    json.Open('{');
+    json.Key("name").String(row.name).Key("kind").String(KindName(row.kind));
+    json.Key("container").String(NameOf(row.in)).Key("caption").String(row.caption);
+    json.Key("left").Number(pixels.left).Key("top").Number(pixels.top);
+    json.Key("width").Number(pixels.width).Key("height").Number(pixels.height);
+    json.Key("tab").Number(row.tab);
+    json.Key("points").Number(FontOf(row.font).points).Key("bold").Bool(FontOf(row.font).bold);
+    json.Key("wraps").Bool(row.wraps);
+    // A label that is a control of the model (the credit) answers clicks.
+    json.Key("clickable").Bool(row.kind == WidgetKind::Label && ControlNamed(row.name).has_value());
+    json.Key("accessibleName").String(texts ? texts->accessibleName : "");
+    json.Key("toolTip").String(texts ? texts->toolTip : "");
+    json.Key("announced").Bool(texts != nullptr && texts->announced);
+    json.Close('}');
+  }
+  json.Close(']');
+  json.Close('}');
+  return json.Take();
+}
+
+}  // namespace
+}  // namespace lumiq::web
+
+int main() {
+  // One line: standard output reaches node a line at a time.
+  const std::string json = lumiq::web::Layout() + "\n";
+  return std::fwrite(json.data(), 1, json.size(), stdout) == json.size() && std::fflush(stdout) == 0
+             ? 0
+             : 1;
+}
