@@ -291,8 +291,9 @@
     for (const widget of ordered) containers.get(widget.container).append(elements.get(widget.name));
     root.addEventListener("focusin", (event) => (lastFocused = event.target));
     addEventListener("resize", scaleToScreen);
-    // The fonts may arrive after the first measure.
-    document.fonts?.ready.then(scaleToScreen);
+    // Fonts still loading may change the first measure (the form's are
+    // local, so this is rare: each measure is a layout of its own).
+    if (document.fonts?.status === "loading") document.fonts.ready.then(scaleToScreen);
   }
 
   // ---- Everything the engine reports, by kind of change.
