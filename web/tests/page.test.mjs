@@ -74,6 +74,40 @@ async function typeInto(s, name, text) {
   if (text) await s.type(text);
 }
 
+// The page's writer puts the style, the script and the layout into the page,
+// and refuses a part that would end its element early.
+const PAGE_PARTS = [
+  { name: "the parts as they are", writes: true },
+  { name: "a script holding </script>", file: "lumiq.js", more: "\n// </script>\n", writes: false },
+  { name: "a style holding </STYLE>", file: "lumiq.css", more: "\n/* </STYLE> */\n", writes: false },
+];
+for (const part of PAGE_PARTS) {
+  test(`the page's writer, given ${part.name}, ${part.writes ? "writes the page" : "refuses"}`, () => {
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-page-"));
+    try {
+      for (const file of ["index.html", "lumiq.css", "lumiq.js"]) {
+        fs.copyFileSync(path.join(HERE, "..", file), path.join(dir, file));
+      }
+      if (part.file) fs.appendFileSync(path.join(dir, part.file), part.more);
+      const output = path.join(dir, "out.html");
+      const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=echo;{}",
+                                                 "-P", path.join(HERE, "../write_page.cmake")], { stdio: "pipe" });
+      if (!part.writes) {
+        assert.throws(write, /closing tag/);
+        assert.ok(!fs.existsSync(output));
+        return;
+      }
+      write();
+      const page = fs.readFileSync(output, "utf8");
+      assert.doesNotMatch(page, /@LUMIQ_\w+@/);
+      for (const file of ["lumiq.css", "lumiq.js"]) assert.ok(page.includes(fs.readFileSync(path.join(dir, file), "utf8")));
+      assert.ok(page.includes('<script type="application/json" id="layout">{}</script>'));
+    } finally {
+      fs.rmSync(dir, { recursive: true });
+    }
+  });
+}
+
 test("the build writes a gzip copy beside every asset but the PNGs", () => {
   for (const file of listFiles(WEB_DIR).filter((f) => !f.endsWith(".gz") && !f.endsWith(".png"))) {
     const copy = path.join(WEB_DIR, `${file}.gz`);
