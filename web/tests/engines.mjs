@@ -18,14 +18,29 @@ const CHROMIUM_FLAGS = [
 // A page in a fresh browser profile: no cache, no service worker, no state.
 export async function launch(engine, { width = 800, height = 700 } = {}) {
   if (engine === "webkit") return WebKitSession.start(width, height);
-  const browser = await puppeteer.launch(
-    engine === "firefox"
-      ? { browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true }
-      : { browser: "chrome", executablePath: "/usr/bin/chromium", headless: true, args: CHROMIUM_FLAGS },
-  );
+  const options = engine === "firefox"
+    // Without its crash reporter, whose window would outlive a crash and
+    // hold the test run open.
+    ? { browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true,
+        env: { ...process.env, MOZ_CRASHREPORTER_DISABLE: "1" } }
+    : { browser: "chrome", executablePath: "/usr/bin/chromium", headless: true, args: CHROMIUM_FLAGS };
+  const browser = await startRetryingCrashes(() => puppeteer.launch(options));
   const page = (await browser.pages())[0] ?? (await browser.newPage());
   await page.setViewport({ width, height, deviceScaleFactor: 1 });
   return new PuppeteerSession(engine, browser, page);
+}
+
+// A browser that crashes while it starts (now and then Firefox does here,
+// before any page is open) is started once more; a page never is.
+async function startRetryingCrashes(start, attempts = 3) {
+  for (let attempt = 1; ; ++attempt) {
+    try {
+      return await start();
+    } catch (error) {
+      if (attempt === attempts || !/Failed to launch the browser process/.test(error.message)) throw error;
+      console.log(`# the browser crashed while starting (${error.message.split("\n")[0]}); again`);
+    }
+  }
 }
 
 class PuppeteerSession {
