@@ -371,11 +371,17 @@
     });
   }
 
+  // Drawn, but nothing answers until the engine does; the status stays
+  // readable, where an inert form would hide it too.
+  function setFormInert(inert) {
+    for (const child of root.children) child.inert = inert && child.id !== "status";
+  }
+
   async function start() {
     const status = document.getElementById("status");
     const layout = JSON.parse(document.getElementById("layout").textContent);
-    root.inert = true; // drawn, but nothing answers until the engine does
     build(layout);
+    setFormInert(true);
     scaleToScreen(); // measures the captions: a layout of its own
     try {
       engine = await startEngine();
@@ -384,7 +390,6 @@
       status.setAttribute("role", "alert");
       status.textContent = `Lumiq could not start: ${error.message ?? error}`;
       root.removeAttribute("aria-busy");
-      root.inert = false;
       return;
     }
     replaying = true;
@@ -392,7 +397,7 @@
     replaying = false;
     setTimeout(describeClippedBoxes); // measured after this task: no layout of its own
     status.remove();
-    root.inert = false;
+    setFormInert(false);
     root.removeAttribute("aria-busy");
     root.dataset.ready = "true";
     elements.get(layout.firstFocus).focus();
