@@ -251,17 +251,21 @@
     box.title = clipped ? `${box.value}\n${toolTip}` : toolTip;
   }
 
-  // On a narrow screen the form grows to the width, less 8 px each side.
-  function scaleToScreen() {
+  // On a narrow screen the form grows to the width, less 8 px each side. The
+  // captions are measured again only when their size on the screen may have
+  // changed (the scale, the zoom, the fonts): each measure is a layout.
+  function scaleToScreen({ refit = false } = {}) {
     const narrow = window.innerWidth < 480;
     const scale = String(narrow ? (window.innerWidth - 16) / layoutWidth : 1);
-    // Each change restyles the whole form: none where none is needed.
     if (scale !== currentScale) root.style.setProperty("--scale", (currentScale = scale));
+    else if (!refit && devicePixelRatio === currentZoom) return;
+    currentZoom = devicePixelRatio;
     fitCaptions();
     if (engine) describeClippedBoxes(); // before, every box is empty
   }
   let layoutWidth = 0;
   let currentScale = "1"; // as the style sheet has it
+  let currentZoom = 0;
 
   function describeClippedBoxes() {
     for (const [name, element] of elements) {
@@ -290,10 +294,6 @@
     const ordered = [...layout.widgets].sort((a, b) => orderKey(a) - orderKey(b));
     for (const widget of ordered) containers.get(widget.container).append(elements.get(widget.name));
     root.addEventListener("focusin", (event) => (lastFocused = event.target));
-    addEventListener("resize", scaleToScreen);
-    // Fonts still loading may change the first measure (the form's are
-    // local, so this is rare: each measure is a layout of its own).
-    if (document.fonts?.status === "loading") document.fonts.ready.then(scaleToScreen);
   }
 
   // ---- Everything the engine reports, by kind of change.
@@ -344,6 +344,10 @@
 
   const kStartLimitMs = 10000;
 
+  function nextTask() {
+    return new Promise((resolve) => setTimeout(resolve));
+  }
+
   // The engine's script runs once the page has been read (it is deferred).
   function parsed() {
     if (document.readyState !== "loading") return Promise.resolve();
@@ -382,7 +386,11 @@
     const layout = JSON.parse(document.getElementById("layout").textContent);
     build(layout);
     setFormInert(true);
-    scaleToScreen(); // measures the captions: a layout of its own
+    scaleToScreen({ refit: true }); // the first layout, measuring the captions
+    addEventListener("resize", () => scaleToScreen());
+    // Fonts that load later may change that measure (the form's are local,
+    // so this is rare; asking whether any are loading would be a layout).
+    document.fonts?.addEventListener("loadingdone", () => scaleToScreen({ refit: true }));
     try {
       engine = await startEngine();
     } catch (error) {
@@ -392,6 +400,7 @@
       root.removeAttribute("aria-busy");
       return;
     }
+    await nextTask(); // the engine's start and its first report: two short tasks
     replaying = true;
     engine._lumiq_observe();
     replaying = false;
