@@ -410,6 +410,7 @@
     root.removeAttribute("aria-busy");
     root.dataset.ready = "true";
     elements.get(layout.firstFocus).focus();
+    performance.mark?.("lumiq-live"); // for anyone timing the start (User Timing)
   }
 
   // ---- Offline use and updates: a new version waits until the user reloads,

@@ -30,8 +30,9 @@ addEventListener("unhandledrejection", (e) => __lumiqErrors.push(String(e.reason
 </script>`;
 
 // `head` is more markup to put first in every page's head (a measuring hook);
-// `types` overrides the content type of some extensions, as a host may.
-export async function serve(root, { gzip = false, head = "", types = {} } = {}) {
+// `types` overrides the content type of some extensions, as a host may;
+// `hooks: false` serves the pages as they are, for measuring them.
+export async function serve(root, { gzip = false, head = "", types = {}, hooks = true } = {}) {
   const server = http.createServer(async (request, response) => {
     const url = new URL(request.url, "http://localhost");
     let file = path.join(server.root, decodeURIComponent(url.pathname));
@@ -41,7 +42,7 @@ export async function serve(root, { gzip = false, head = "", types = {} } = {}) 
       const type = types[path.extname(file)] ?? TYPES[path.extname(file)] ?? "application/octet-stream";
       const headers = { "Content-Type": type, "Cache-Control": "no-cache" };
       let body;
-      if (type.startsWith("text/html")) {
+      if (hooks && type.startsWith("text/html")) {
         body = Buffer.from((await fs.readFile(file, "utf8")).replace("<head>", `<head>${ERROR_HOOK}${head}`));
       } else if (gzip && /\bgzip\b/.test(request.headers["accept-encoding"] ?? "")) {
         body = await fs.readFile(`${file}.gz`).catch(() => null);
