@@ -448,7 +448,8 @@
       .then(offerUpdate)
       .catch(() => {}); // offline use is a bonus: the page works without it
   }
-  if (document.readyState === "complete") registerWorker();
-  else addEventListener("load", registerWorker, { once: true });
+  const registerLater = () => setTimeout(registerWorker); // a task of its own
+  if (document.readyState === "complete") registerLater();
+  else addEventListener("load", registerLater, { once: true });
   start();
 })();

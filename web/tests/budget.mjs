@@ -41,7 +41,8 @@ async function startMs(engine, url, time) {
   const s = await launch(engine); // a fresh profile: no cache, no service worker
   try {
     await s.goto(url);
-    if (!(await waitUntil(async () => (await s.evaluate(time)) !== undefined, 20000))) return NaN;
+    // (WebKit's driver answers null for undefined.)
+    if (!(await waitUntil(async () => (await s.evaluate(time)) != null, 20000))) return NaN;
     return await s.evaluate(time);
   } finally {
     await s.close();
@@ -59,7 +60,7 @@ async function slowNetworkMs(url) {
       offline: false, latency: 400, downloadThroughput: 400000 / 8, uploadThroughput: 400000 / 8,
     });
     await s.page.goto(url, { waitUntil: "domcontentloaded", timeout: 60000 });
-    await waitUntil(async () => (await s.evaluate(LIVE)) !== undefined, 60000);
+    await waitUntil(async () => (await s.evaluate(LIVE)) != null, 60000);
     return await s.evaluate(LIVE);
   } finally {
     await s.close();
