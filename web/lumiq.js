@@ -395,6 +395,7 @@
       engine = await startEngine();
     } catch (error) {
       root.replaceChildren(status); // a form that cannot compute is not shown
+      fitted.length = 0; // and its captions are not fitted again on a resize
       status.setAttribute("role", "alert");
       status.textContent = `Lumiq could not start: ${error.message ?? error}`;
       root.removeAttribute("aria-busy");
