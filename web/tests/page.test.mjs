@@ -76,18 +76,20 @@ async function typeInto(s, name, text) {
 
 // The page's writer puts the style, the script and the layout into the page,
 // and refuses a part that would end its element early.
+const SCRIPT_PARTS = [...fs.readdirSync(path.join(HERE, "../page")).sort().map((f) => `page/${f}`), "lumiq.js"];
+const PAGE_SOURCES = ["index.html", "lumiq.css", ...SCRIPT_PARTS];
 const PAGE_PARTS = [
   { name: "the parts as they are", writes: true },
   { name: "a script holding </script>", file: "lumiq.js", more: "\n// </script>\n", writes: false },
+  { name: "a part of the script holding </Script>", file: SCRIPT_PARTS[0], more: "\n// </Script>\n", writes: false },
   { name: "a style holding </STYLE>", file: "lumiq.css", more: "\n/* </STYLE> */\n", writes: false },
 ];
 for (const part of PAGE_PARTS) {
   test(`the page's writer, given ${part.name}, ${part.writes ? "writes the page" : "refuses"}`, () => {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-page-"));
     try {
-      for (const file of ["index.html", "lumiq.css", "lumiq.js"]) {
-        fs.copyFileSync(path.join(HERE, "..", file), path.join(dir, file));
-      }
+      fs.mkdirSync(path.join(dir, "page"));
+      for (const file of PAGE_SOURCES) fs.copyFileSync(path.join(HERE, "..", file), path.join(dir, file));
       if (part.file) fs.appendFileSync(path.join(dir, part.file), part.more);
       const output = path.join(dir, "out.html");
       const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=echo;{}",
@@ -100,7 +102,10 @@ for (const part of PAGE_PARTS) {
       write();
       const page = fs.readFileSync(output, "utf8");
       assert.doesNotMatch(page, /@LUMIQ_\w+@/);
-      for (const file of ["lumiq.css", "lumiq.js"]) assert.ok(page.includes(fs.readFileSync(path.join(dir, file), "utf8")));
+      assert.ok(page.includes(fs.readFileSync(path.join(dir, "lumiq.css"), "utf8")));
+      // Every part of the script, the one that starts the page last.
+      const at = SCRIPT_PARTS.map((file) => page.indexOf(fs.readFileSync(path.join(dir, file), "utf8")));
+      assert.ok(at.every((position, i) => position >= 0 && (i === 0 || position > at[i - 1])), at.join(" "));
       assert.ok(page.includes('<script type="application/json" id="layout">{}</script>'));
     } finally {
       fs.rmSync(dir, { recursive: true });
