@@ -1,125 +1,14 @@
 // The page's contract in real browsers, the same suite in every engine: it
 // proves the bindings and the view; the numbers themselves are proven by ctest.
 import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
-import fs from "node:fs";
-import os from "node:os";
-import path from "node:path";
-import zlib from "node:zlib";
 import { after, before, describe, test } from "node:test";
-import { fileURLToPath } from "node:url";
 
 import { ENGINES, launch, waitUntil } from "./engines.mjs";
+import {
+  BOXES, LAYOUT, TAGS, activate, announced, attribute, axeViolations, contrast, dialogOpen, focusOn, focused,
+  openPage, typeInto, value, withPage as withPageIn,
+} from "./page_helpers.mjs";
 import { WEB_DIR, serve } from "./server.mjs";
-
-const HERE = path.dirname(fileURLToPath(import.meta.url));
-
-// The shared layout table, read from its one source.
-function layoutRows() {
-  const source = fs.readFileSync(path.join(HERE, "../../view/layout_table.cpp"), "utf8");
-  const row = /\{"(\w+)",\s*(\w+),\s*(\w+),\s*"[^"]*"?\s*(?:"[^"]*")?,?\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(-?\d+),/gs;
-  const rows = new Map();
-  for (const m of source.matchAll(row)) {
-    rows.set(m[1], { kind: m[2], container: m[3], box: m.slice(4, 8).map((t) => Number(t) / 15), tab: Number(m[8]) });
-  }
-  return rows;
-}
-const LAYOUT = layoutRows();
-const TAGS = { TextBox: "INPUT", Button: "BUTTON", Label: "DIV", Frame: "DIV", Swatch: "DIV" };
-const BOXES = [...LAYOUT].filter(([, row]) => row.kind === "TextBox").map(([name]) => name);
-
-export async function openPage(session, url) {
-  await session.goto(url);
-  assert.ok(await waitUntil(() => session.evaluate(() => document.getElementById("Lumiq").dataset.ready === "true")),
-            "the form never got ready");
-}
-
-const AXE = fs.readFileSync(path.join(HERE, "node_modules/axe-core/axe.min.js"), "utf8");
-
-// axe-core's findings on the page as it stands: none is allowed.
-async function axeViolations(s) {
-  if (!(await s.evaluate(() => typeof axe === "object"))) await s.addScript(AXE);
-  return s.evaluate(() => axe.run(document, { resultTypes: ["violations"] }).then((result) =>
-    result.violations.map((v) => `${v.id} (${v.impact}): ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`)));
-}
-
-const value = (s, name) => s.evaluate((id) => document.getElementById(id).value, name);
-const attribute = (s, name, attr) => s.evaluate((id, a) => document.getElementById(id).getAttribute(a), name, attr);
-const focused = (s) => s.evaluate(() => document.activeElement.id || document.activeElement.tagName);
-const announced = (s) => s.evaluate(() => document.getElementById("announcer").textContent.trim());
-const dialogOpen = (s) => s.evaluate(() => document.getElementById("message").open);
-
-// Presses the focused button by key. Firefox ESR driven over WebDriver BiDi
-// delivers the key events but never activates a native button with them (a
-// bare page shows the same), so there the button is clicked instead.
-async function activate(s, key = "Enter") {
-  if (s.keysActivateButtons) return s.press(key);
-  return s.evaluate(() => document.activeElement.click());
-}
-
-// Puts the focus on a control, as a script may; retried, since WebKit's
-// driver now and then runs a script before the document answers.
-async function focusOn(s, name) {
-  assert.ok(await waitUntil(() => s.evaluate((id) => {
-    const e = document.getElementById(id);
-    e?.focus();
-    return e !== null && document.activeElement === e;
-  }, name)), `could not focus ${name}`);
-}
-
-// Selects the box's text and types over it, as a user does.
-async function typeInto(s, name, text) {
-  await s.evaluate((id) => { const box = document.getElementById(id); box.focus(); box.select(); }, name);
-  await s.press("Delete");
-  if (text) await s.type(text);
-}
-
-// The page's writer puts the style, the script and the layout into the page,
-// and refuses a part that would end its element early.
-const SCRIPT_PARTS = [...fs.readdirSync(path.join(HERE, "../page")).sort().map((f) => `page/${f}`), "lumiq.js"];
-const PAGE_SOURCES = ["index.html", "lumiq.css", ...SCRIPT_PARTS];
-const PAGE_PARTS = [
-  { name: "the parts as they are", writes: true },
-  { name: "a script holding </script>", file: "lumiq.js", more: "\n// </script>\n", writes: false },
-  { name: "a part of the script holding </Script>", file: SCRIPT_PARTS[0], more: "\n// </Script>\n", writes: false },
-  { name: "a style holding </STYLE>", file: "lumiq.css", more: "\n/* </STYLE> */\n", writes: false },
-];
-for (const part of PAGE_PARTS) {
-  test(`the page's writer, given ${part.name}, ${part.writes ? "writes the page" : "refuses"}`, () => {
-    const dir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-page-"));
-    try {
-      fs.mkdirSync(path.join(dir, "page"));
-      for (const file of PAGE_SOURCES) fs.copyFileSync(path.join(HERE, "..", file), path.join(dir, file));
-      if (part.file) fs.appendFileSync(path.join(dir, part.file), part.more);
-      const output = path.join(dir, "out.html");
-      const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=echo;{}",
-                                                 "-P", path.join(HERE, "../write_page.cmake")], { stdio: "pipe" });
-      if (!part.writes) {
-        assert.throws(write, /closing tag/);
-        assert.ok(!fs.existsSync(output));
-        return;
-      }
-      write();
-      const page = fs.readFileSync(output, "utf8");
-      assert.doesNotMatch(page, /@LUMIQ_\w+@/);
-      assert.ok(page.includes(fs.readFileSync(path.join(dir, "lumiq.css"), "utf8")));
-      // Every part of the script, the one that starts the page last.
-      const at = SCRIPT_PARTS.map((file) => page.indexOf(fs.readFileSync(path.join(dir, file), "utf8")));
-      assert.ok(at.every((position, i) => position >= 0 && (i === 0 || position > at[i - 1])), at.join(" "));
-      assert.ok(page.includes('<script type="application/json" id="layout">{}</script>'));
-    } finally {
-      fs.rmSync(dir, { recursive: true });
-    }
-  });
-}
-
-test("the build writes a gzip copy beside every asset but the PNGs", () => {
-  for (const file of listFiles(WEB_DIR).filter((f) => !f.endsWith(".gz") && !f.endsWith(".png"))) {
-    const copy = path.join(WEB_DIR, `${file}.gz`);
-    assert.ok(fs.existsSync(copy), file);
-    assert.ok(zlib.gunzipSync(fs.readFileSync(copy)).equals(fs.readFileSync(path.join(WEB_DIR, file))), file);
-  }
-});
 
 for (const engine of ENGINES) {
   describe(engine, () => {
@@ -127,31 +16,7 @@ for (const engine of ENGINES) {
     // As a host that serves the precompressed copies would.
     before(async () => { server = await serve(WEB_DIR, { gzip: true }); });
     after(() => server.stop());
-
-    // A fresh browser on a freshly loaded page; fails on any error reported.
-    // WebKitGTK now and then reloads a page under the test (its web process
-    // restarting, on this virtual machine): the page then shows its start
-    // state again. Such a run says nothing of the page, so it is run once
-    // more in a fresh browser, and said so; any other failure stands.
-    async function withPage(body, options, attempt = 1) {
-      const s = await launch(engine, options);
-      const mark = `${Date.now()}-${attempt}`;
-      try {
-        await openPage(s, server.url);
-        await s.evaluate((m) => { window.__lumiqRun = m; }, mark);
-        await body(s);
-        assert.deepEqual(await s.errors(), []);
-        assert.deepEqual(await s.installabilityErrors() ?? [], []);
-      } catch (error) {
-        const reloaded = await s.evaluate((m) => window.__lumiqRun !== m, mark).catch(() => true);
-        if (!(reloaded && engine === "webkit" && attempt === 1)) throw error;
-        console.log(`# ${engine} reloaded the page under the test (${error.message.split("\n")[0]}); once more`);
-        await s.close();
-        return withPage(body, options, attempt + 1);
-      } finally {
-        await s.close().catch(() => {});
-      }
-    }
+    const withPage = (body, options) => withPageIn(engine, server.url, body, options);
 
     test("every control is where the layout puts it", () => withPage(async (s) => {
       assert.equal(await s.evaluate(() => document.title), "LED utility for light conversion");
@@ -420,30 +285,6 @@ for (const engine of ENGINES) {
       assert.equal(await s.evaluate(() => document.getElementById("mlm").tabIndex), 0);
     }));
 
-    test("the page works offline after one visit", async () => {
-      const own = await serve(WEB_DIR);
-      const s = await launch(engine);
-      try {
-        await openPage(s, own.url);
-        assert.ok(await s.evaluate(() => !!document.querySelector("link[rel=manifest]")));
-        assert.ok(await waitUntil(() => s.evaluate(() => !!navigator.serviceWorker.controller), 20000),
-                  "no service worker took control");
-        await own.stop();
-        await openPage(s, own.url);
-        await typeInto(s, "Wavelength", "300");
-        assert.equal(await s.evaluate(() => !document.getElementById("Invisible").hidden), true);
-        // Every file of the build, from the cache (the .gz copies are for hosts).
-        const files = listFiles(WEB_DIR).filter((file) => !file.endsWith(".gz") && file !== "sw.js");
-        assert.deepEqual(await s.evaluate((list) => Promise.all(list.map((file) =>
-          fetch(file).then((r) => (r.ok ? "" : file), () => file)))
-          .then((missing) => missing.filter(Boolean)), files), []);
-        assert.deepEqual(await s.errors(), []);
-        assert.deepEqual(await s.installabilityErrors() ?? [], []);
-      } finally {
-        await s.close();
-      }
-    });
-
     test("a phone-sized screen: the form grows to the width, text and targets with it", async () => {
       const s = await launch(engine, { width: 390, height: 844 });
       try {
@@ -474,99 +315,5 @@ for (const engine of ENGINES) {
         await s.close();
       }
     });
-
-    // How a host may serve the engine: the page starts, or says why it cannot.
-    const HOSTINGS = [
-      { name: "without lumiq-engine.wasm", missing: "lumiq-engine.wasm", starts: false },
-      { name: "without lumiq-engine.js", missing: "lumiq-engine.js", starts: false },
-      { name: "with the wasm served as application/octet-stream", types: { ".wasm": "application/octet-stream" },
-        starts: true },
-    ];
-    for (const hosting of HOSTINGS) {
-      test(`${hosting.name} the page ${hosting.starts ? "starts" : "says that Lumiq could not start"}`, async () => {
-        const dir = copyOfBuild();
-        if (hosting.missing) fs.rmSync(path.join(dir, hosting.missing));
-        const own = await serve(dir, { types: hosting.types });
-        const s = await launch(engine);
-        try {
-          await s.goto(own.url);
-          const start = await s.evaluate(() => document.getElementById("Lumiq").getAttribute("aria-busy"));
-          assert.ok(start === "true" || start === null); // busy until it knows
-          if (hosting.starts) {
-            await openPage(s, own.url);
-            await typeInto(s, "Voltage", "3.2");
-            await typeInto(s, "Current", "20");
-            assert.equal(await value(s, "Power"), "64 mW"); // the engine answers
-            assert.deepEqual(await s.errors(), []);
-            return;
-          }
-          assert.ok(await waitUntil(() => s.evaluate(() => !!document.querySelector("#Lumiq [role=alert]")), 11000),
-                    "no alert within 10 s");
-          const said = await s.evaluate(() => [document.querySelector("#Lumiq [role=alert]").textContent,
-                                               document.getElementById("Lumiq").getAttribute("aria-busy"),
-                                               document.querySelectorAll("#Lumiq input, #Lumiq button").length]);
-          assert.match(said[0], /^Lumiq could not start: ./);
-          assert.equal(said[1], null);
-          assert.equal(said[2], 0); // no form that cannot compute
-        } finally {
-          await s.close();
-          await own.stop();
-          fs.rmSync(dir, { recursive: true });
-        }
-      });
-    }
-
-    test("a new version is offered, then shown whole; other applications' caches survive", async () => {
-      const dir = copyOfBuild();
-      const own = await serve(dir);
-      const s = await launch(engine);
-      const build = () => s.evaluate(() => getComputedStyle(document.documentElement).getPropertyValue("--lumiq-build").trim());
-      try {
-        await openPage(s, own.url);
-        assert.ok(await waitUntil(() => s.evaluate(() => !!navigator.serviceWorker.controller), 20000));
-        await s.evaluate(() => caches.open("another-app").then((cache) => cache.put("/kept", new Response("kept"))));
-        // A second build with one asset changed.
-        fs.appendFileSync(path.join(dir, "index.html"), "<style>:root { --lumiq-build: 2; }</style>\n");
-        execFileSync("cmake", [`-DDIR=${dir}`, `-DTEMPLATE=${path.join(HERE, "../sw.js.in")}`, "-P",
-                               path.join(HERE, "../write_service_worker.cmake")]);
-        await openPage(s, own.url); // the navigation finds the new worker
-        assert.ok(await waitUntil(() => s.evaluate(() => !document.getElementById("update").hidden), 20000),
-                  "no update notice");
-        assert.equal(await attribute(s, "update", "role"), "status");
-        assert.equal(await build(), ""); // still wholly the old version
-        await s.click("update-reload");
-        assert.ok(await waitUntil(async () => (await build()) === "2" &&
-          (await s.evaluate(() => document.getElementById("Lumiq").dataset.ready === "true")), 20000));
-        const keys = await s.evaluate(() => caches.keys());
-        assert.ok(keys.includes("another-app"), keys.join());
-        assert.equal(keys.filter((key) => key.startsWith("lumiq-")).length, 1, keys.join());
-      } finally {
-        await s.close();
-        await own.stop();
-        fs.rmSync(dir, { recursive: true });
-      }
-    });
   });
-}
-
-// A copy of the build to change: a second build, or one with a file missing.
-function copyOfBuild() {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-web-"));
-  fs.cpSync(WEB_DIR, dir, { recursive: true });
-  return dir;
-}
-
-function listFiles(dir, prefix = "") {
-  return fs.readdirSync(dir, { withFileTypes: true }).flatMap((entry) => entry.isDirectory()
-    ? listFiles(path.join(dir, entry.name), `${prefix}${entry.name}/`) : [`${prefix}${entry.name}`]);
-}
-
-function luminance(css) {
-  const [r, g, b] = css.match(/\d+/g).slice(0, 3).map((c) => Number(c) / 255)
-    .map((c) => (c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4));
-  return 0.2126 * r + 0.7152 * g + 0.0722 * b;
-}
-export function contrast(foreground, background) {
-  const [a, b] = [luminance(foreground), luminance(background)];
-  return (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
 }

@@ -1,0 +1,59 @@
+// What the build writes for the page, checked without a browser: the page's
+// writer and the gzip copies.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import zlib from "node:zlib";
+import { test } from "node:test";
+
+import { HERE, listFiles } from "./page_helpers.mjs";
+import { WEB_DIR } from "./server.mjs";
+
+// The page's writer puts the style, the script and the layout into the page,
+// and refuses a part that would end its element early.
+const SCRIPT_PARTS = [...fs.readdirSync(path.join(HERE, "../page")).sort().map((f) => `page/${f}`), "lumiq.js"];
+const PAGE_SOURCES = ["index.html", "lumiq.css", ...SCRIPT_PARTS];
+const PAGE_PARTS = [
+  { name: "the parts as they are", writes: true },
+  { name: "a script holding </script>", file: "lumiq.js", more: "\n// </script>\n", writes: false },
+  { name: "a part of the script holding </Script>", file: SCRIPT_PARTS[0], more: "\n// </Script>\n", writes: false },
+  { name: "a style holding </STYLE>", file: "lumiq.css", more: "\n/* </STYLE> */\n", writes: false },
+];
+for (const part of PAGE_PARTS) {
+  test(`the page's writer, given ${part.name}, ${part.writes ? "writes the page" : "refuses"}`, () => {
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-page-"));
+    try {
+      fs.mkdirSync(path.join(dir, "page"));
+      for (const file of PAGE_SOURCES) fs.copyFileSync(path.join(HERE, "..", file), path.join(dir, file));
+      if (part.file) fs.appendFileSync(path.join(dir, part.file), part.more);
+      const output = path.join(dir, "out.html");
+      const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=echo;{}",
+                                                 "-P", path.join(HERE, "../write_page.cmake")], { stdio: "pipe" });
+      if (!part.writes) {
+        assert.throws(write, /closing tag/);
+        assert.ok(!fs.existsSync(output));
+        return;
+      }
+      write();
+      const page = fs.readFileSync(output, "utf8");
+      assert.doesNotMatch(page, /@LUMIQ_\w+@/);
+      assert.ok(page.includes(fs.readFileSync(path.join(dir, "lumiq.css"), "utf8")));
+      // Every part of the script, the one that starts the page last.
+      const at = SCRIPT_PARTS.map((file) => page.indexOf(fs.readFileSync(path.join(dir, file), "utf8")));
+      assert.ok(at.every((position, i) => position >= 0 && (i === 0 || position > at[i - 1])), at.join(" "));
+      assert.ok(page.includes('<script type="application/json" id="layout">{}</script>'));
+    } finally {
+      fs.rmSync(dir, { recursive: true });
+    }
+  });
+}
+
+test("the build writes a gzip copy beside every asset but the PNGs", () => {
+  for (const file of listFiles(WEB_DIR).filter((f) => !f.endsWith(".gz") && !f.endsWith(".png"))) {
+    const copy = path.join(WEB_DIR, `${file}.gz`);
+    assert.ok(fs.existsSync(copy), file);
+    assert.ok(zlib.gunzipSync(fs.readFileSync(copy)).equals(fs.readFileSync(path.join(WEB_DIR, file))), file);
+  }
+});

@@ -1,0 +1,112 @@
+// How the page is served and kept, in every engine: offline after one visit,
+// a host without one of the engine's files or with the wasm's type wrong, and
+// a new version.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import fs from "node:fs";
+import path from "node:path";
+import { describe, test } from "node:test";
+
+import { ENGINES, launch, waitUntil } from "./engines.mjs";
+import { HERE, attribute, copyOfBuild, listFiles, openPage, typeInto, value } from "./page_helpers.mjs";
+import { WEB_DIR, serve } from "./server.mjs";
+
+for (const engine of ENGINES) {
+  describe(engine, () => {
+    test("the page works offline after one visit", async () => {
+      const own = await serve(WEB_DIR);
+      const s = await launch(engine);
+      try {
+        await openPage(s, own.url);
+        assert.ok(await s.evaluate(() => !!document.querySelector("link[rel=manifest]")));
+        assert.ok(await waitUntil(() => s.evaluate(() => !!navigator.serviceWorker.controller), 20000),
+                  "no service worker took control");
+        await own.stop();
+        await openPage(s, own.url);
+        await typeInto(s, "Wavelength", "300");
+        assert.equal(await s.evaluate(() => !document.getElementById("Invisible").hidden), true);
+        // Every file of the build, from the cache (the .gz copies are for hosts).
+        const files = listFiles(WEB_DIR).filter((file) => !file.endsWith(".gz") && file !== "sw.js");
+        assert.deepEqual(await s.evaluate((list) => Promise.all(list.map((file) =>
+          fetch(file).then((r) => (r.ok ? "" : file), () => file)))
+          .then((missing) => missing.filter(Boolean)), files), []);
+        assert.deepEqual(await s.errors(), []);
+        assert.deepEqual(await s.installabilityErrors() ?? [], []);
+      } finally {
+        await s.close();
+      }
+    });
+
+    // How a host may serve the engine: the page starts, or says why it cannot.
+    const HOSTINGS = [
+      { name: "without lumiq-engine.wasm", missing: "lumiq-engine.wasm", starts: false },
+      { name: "without lumiq-engine.js", missing: "lumiq-engine.js", starts: false },
+      { name: "with the wasm served as application/octet-stream", types: { ".wasm": "application/octet-stream" },
+        starts: true },
+    ];
+    for (const hosting of HOSTINGS) {
+      test(`${hosting.name} the page ${hosting.starts ? "starts" : "says that Lumiq could not start"}`, async () => {
+        const dir = copyOfBuild();
+        if (hosting.missing) fs.rmSync(path.join(dir, hosting.missing));
+        const own = await serve(dir, { types: hosting.types });
+        const s = await launch(engine);
+        try {
+          await s.goto(own.url);
+          const start = await s.evaluate(() => document.getElementById("Lumiq").getAttribute("aria-busy"));
+          assert.ok(start === "true" || start === null); // busy until it knows
+          if (hosting.starts) {
+            await openPage(s, own.url);
+            await typeInto(s, "Voltage", "3.2");
+            await typeInto(s, "Current", "20");
+            assert.equal(await value(s, "Power"), "64 mW"); // the engine answers
+            assert.deepEqual(await s.errors(), []);
+            return;
+          }
+          assert.ok(await waitUntil(() => s.evaluate(() => !!document.querySelector("#Lumiq [role=alert]")), 11000),
+                    "no alert within 10 s");
+          const said = await s.evaluate(() => [document.querySelector("#Lumiq [role=alert]").textContent,
+                                               document.getElementById("Lumiq").getAttribute("aria-busy"),
+                                               document.querySelectorAll("#Lumiq input, #Lumiq button").length]);
+          assert.match(said[0], /^Lumiq could not start: ./);
+          assert.equal(said[1], null);
+          assert.equal(said[2], 0); // no form that cannot compute
+        } finally {
+          await s.close();
+          await own.stop();
+          fs.rmSync(dir, { recursive: true });
+        }
+      });
+    }
+
+    test("a new version is offered, then shown whole; other applications' caches survive", async () => {
+      const dir = copyOfBuild();
+      const own = await serve(dir);
+      const s = await launch(engine);
+      const build = () => s.evaluate(() => getComputedStyle(document.documentElement).getPropertyValue("--lumiq-build").trim());
+      try {
+        await openPage(s, own.url);
+        assert.ok(await waitUntil(() => s.evaluate(() => !!navigator.serviceWorker.controller), 20000));
+        await s.evaluate(() => caches.open("another-app").then((cache) => cache.put("/kept", new Response("kept"))));
+        // A second build with one asset changed.
+        fs.appendFileSync(path.join(dir, "index.html"), "<style>:root { --lumiq-build: 2; }</style>\n");
+        execFileSync("cmake", [`-DDIR=${dir}`, `-DTEMPLATE=${path.join(HERE, "../sw.js.in")}`, "-P",
+                               path.join(HERE, "../write_service_worker.cmake")]);
+        await openPage(s, own.url); // the navigation finds the new worker
+        assert.ok(await waitUntil(() => s.evaluate(() => !document.getElementById("update").hidden), 20000),
+                  "no update notice");
+        assert.equal(await attribute(s, "update", "role"), "status");
+        assert.equal(await build(), ""); // still wholly the old version
+        await s.click("update-reload");
+        assert.ok(await waitUntil(async () => (await build()) === "2" &&
+          (await s.evaluate(() => document.getElementById("Lumiq").dataset.ready === "true")), 20000));
+        const keys = await s.evaluate(() => caches.keys());
+        assert.ok(keys.includes("another-app"), keys.join());
+        assert.equal(keys.filter((key) => key.startsWith("lumiq-")).length, 1, keys.join());
+      } finally {
+        await s.close();
+        await own.stop();
+        fs.rmSync(dir, { recursive: true });
+      }
+    });
+  });
+}
