@@ -12,7 +12,7 @@ const widgets = new Map(); // control name -> its row of the layout
 const fitted = []; // caption spans condensed together to fit their boxes
 let engine = null;
 let lastFocused = null;
-let replaying = false; // the engine's first report of every field
+let replaying = false; // a whole state being reported: the start, or the engine's first
 
 // ---- Focus: the DOM order is the tab order, and focus never falls to <body>.
 
@@ -99,6 +99,17 @@ function setText(name, text) {
 // Read out once by screen readers (a polite live region).
 function announce(text) {
   announcer.textContent = announcer.textContent === text ? `${text}\u00a0` : text;
+}
+
+// A whole state reported at once: no box scrolled to its start, nothing
+// announced.
+function whileReplaying(report) {
+  replaying = true;
+  try {
+    report();
+  } finally {
+    replaying = false;
+  }
 }
 
 // ---- Everything the engine reports, by kind of change.
@@ -190,6 +201,9 @@ async function start() {
   const status = document.getElementById("status");
   const layout = JSON.parse(document.getElementById("layout").textContent);
   build(layout);
+  // Drawn as the form starts (prompts, greyed boxes, black swatch), as the
+  // model reported it when the page was built; the engine reports the same.
+  whileReplaying(() => layout.start.forEach(([kind, ...values]) => view[kind](...values)));
   setFormInert(true);
   scaleToScreen({ refit: true }); // the first layout, measuring the captions
   addEventListener("resize", () => scaleToScreen());
@@ -207,9 +221,7 @@ async function start() {
     return;
   }
   await nextTask(); // the engine's start and its first report: two short tasks
-  replaying = true;
-  engine._lumiq_observe();
-  replaying = false;
+  whileReplaying(() => engine._lumiq_observe());
   setTimeout(describeClippedBoxes); // measured after this task: no layout of its own
   status.remove();
   setFormInert(false);

@@ -1,13 +1,15 @@
 // Writes the page's layout as JSON to standard output: the shared layout
-// table in pixels, with each widget's font and texts. The build runs it once
-// and puts its output into the page, so that the page draws the form while
-// the engine is still compiling.
+// table in pixels, with each widget's font and texts, and the form's start
+// state as the model reports it. The build runs it once and puts its output
+// into the page, so that the page draws the form, as it starts, while the
+// engine is still compiling.
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "core/numeric_text.h"
 #include "form/controls.h"
+#include "form/form_model.h"
 #include "view/layout_table.h"
 #include "view/widget_texts.h"
 
@@ -93,6 +95,38 @@ class JsonWriter {
   bool m_first = true;
 };
 
+// The model's reports of its start state, each as the page's view takes it:
+// [kind, control name, values...].
+class StartRecorder final : public FormObserver {
+ public:
+  explicit StartRecorder(JsonWriter& json) : m_json(json) {}
+  void OnTextChanged(Field field, const std::string& text) override {
+    Report("text", NameOf(field)).String(text).Close(']');
+  }
+  void OnEnabledChanged(Field field, bool enabled) override {
+    Report("enabled", NameOf(field)).Bool(enabled).Close(']');
+  }
+  void OnEnabledChanged(Control control, bool enabled) override {
+    Report("enabled", NameOf(control)).Bool(enabled).Close(']');
+  }
+  void OnInvisibleShownChanged(bool shown) override {
+    Report("shown", NameOf(Indicator::Invisible)).Bool(shown).Close(']');
+  }
+  void OnSwatchColorChanged(ColorRef color) override {
+    Report("color", NameOf(Indicator::Color))
+        .Number(RedOf(color))
+        .Number(GreenOf(color))
+        .Number(BlueOf(color))
+        .Close(']');
+  }
+
+ private:
+  JsonWriter& Report(std::string_view kind, std::string_view name) {
+    return m_json.Open('[').String(kind).String(name);
+  }
+  JsonWriter& m_json;
+};
+
 // The shared layout table, in pixels, with each widget's font and texts.
 std::string Layout() {
   JsonWriter json;
@@ -125,6 +159,12 @@ std::string Layout() {
     json.Key("announced").Bool(texts != nullptr && texts->announced);
     json.Close('}');
   }
+  json.Close(']');
+  // Replaying shows no message.
+  const FormModel model{[](std::string_view) {}};
+  StartRecorder recorder{json};
+  json.Key("start").Open('[');
+  model.Replay(recorder);
   json.Close(']');
   json.Close('}');
   return json.Take();

@@ -43,17 +43,28 @@ for (const engine of ENGINES) {
       { name: "without lumiq-engine.js", missing: "lumiq-engine.js", starts: false },
       { name: "with the wasm served as application/octet-stream", types: { ".wasm": "application/octet-stream" },
         starts: true },
+      // Drawn as it starts while the engine is on its way, only not yet live.
+      { name: "with the wasm slow to arrive", delays: { ".wasm": 2000 }, starts: true, drawnFirst: true },
     ];
     for (const hosting of HOSTINGS) {
       test(`${hosting.name} the page ${hosting.starts ? "starts" : "says that Lumiq could not start"}`, async () => {
         const dir = copyOfBuild();
         if (hosting.missing) fs.rmSync(path.join(dir, hosting.missing));
-        const own = await serve(dir, { types: hosting.types });
+        const own = await serve(dir, { types: hosting.types, delays: hosting.delays });
         const s = await launch(engine);
         try {
           await s.goto(own.url);
           const start = await s.evaluate(() => document.getElementById("Lumiq").getAttribute("aria-busy"));
           assert.ok(start === "true" || start === null); // busy until it knows
+          if (hosting.drawnFirst) {
+            assert.deepEqual(await s.evaluate(() => {
+              const form = document.getElementById("Lumiq");
+              const $ = (id) => document.getElementById(id);
+              return [form.dataset.ready ?? "no", !!$("Voltage").closest("[inert]"), $("Voltage").value,
+                      $("mcd").readOnly, $("Calculate").disabled, $("Invisible").hidden,
+                      getComputedStyle($("Color")).backgroundColor];
+            }), ["no", true, "in Volts", true, true, true, "rgb(0, 0, 0)"]);
+          }
           if (hosting.starts) {
             await openPage(s, own.url);
             await typeInto(s, "Voltage", "3.2");

@@ -31,8 +31,10 @@ addEventListener("unhandledrejection", (e) => __lumiqErrors.push(String(e.reason
 
 // `head` is more markup to put first in every page's head (a measuring hook);
 // `types` overrides the content type of some extensions, as a host may;
+// `delays` holds back the files of some extensions for so many ms, as a slow
+// network would;
 // `hooks: false` serves the pages as they are, for measuring them.
-export async function serve(root, { gzip = false, head = "", types = {}, hooks = true } = {}) {
+export async function serve(root, { gzip = false, head = "", types = {}, delays = {}, hooks = true } = {}) {
   const server = http.createServer(async (request, response) => {
     const url = new URL(request.url, "http://localhost");
     let file = path.join(server.root, decodeURIComponent(url.pathname));
@@ -49,6 +51,8 @@ export async function serve(root, { gzip = false, head = "", types = {}, hooks =
         if (body) headers["Content-Encoding"] = "gzip";
       }
       body ??= await fs.readFile(file);
+      const delay = delays[path.extname(file)];
+      if (delay) await new Promise((resolve) => setTimeout(resolve, delay));
       server.served.push(url.pathname);
       response.writeHead(200, headers);
       response.end(body);
