@@ -206,6 +206,7 @@ async function start() {
   whileReplaying(() => layout.start.forEach(([kind, ...values]) => view[kind](...values)));
   setFormInert(true);
   scaleToScreen({ refit: true }); // the first layout, measuring the captions
+  performance.mark?.("lumiq-drawn"); // built and laid out, not yet live
   addEventListener("resize", () => scaleToScreen());
   // Fonts that load later may change that measure (the form's are local,
   // so this is rare; asking whether any are loading would be a layout).
