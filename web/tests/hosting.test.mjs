@@ -1,5 +1,5 @@
 // How the page is served and kept, in every engine: offline after one visit,
-// a host without one of the engine's files or with the wasm's type wrong, and
+// a host without one of the engine's files, with the wasm's type wrong or slow, and
 // a new version.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
