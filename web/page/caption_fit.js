@@ -1,6 +1,10 @@
 // Fits the drawn form to its screen: the captions condensed to their boxes,
 // the whole scaled up on a narrow screen, and clipped boxes described.
 
+let layoutWidth = 0; // the form's width in the layout, set as it is built
+let currentScale = "1"; // as the style sheet has it
+let currentZoom = 0;
+
 // Captions laid out for MS Sans Serif run wider in its stand-ins: every
 // caption is condensed by the same factor, just enough that all fit.
 function fitCaptions() {
@@ -46,11 +50,8 @@ function scaleToScreen({ refit = false } = {}) {
   else if (!refit && devicePixelRatio === currentZoom) return;
   currentZoom = devicePixelRatio;
   fitCaptions();
-  if (engine) describeClippedBoxes(); // before, every box is empty
+  if (engine) describeClippedBoxes(); // until then, every box holds a start text that fits
 }
-let layoutWidth = 0;
-let currentScale = "1"; // as the style sheet has it
-let currentZoom = 0;
 
 function describeClippedBoxes() {
   for (const [name, element] of elements) {
