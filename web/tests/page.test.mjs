@@ -114,11 +114,15 @@ for (const engine of ENGINES) {
     }));
 
     test("the tab order follows the window over enabled controls", () => withPage(async (s) => {
+      const unringed = new Set(); // stops that drew no focus ring
       async function order(count) {
         const names = [await focused(s)];
         for (let i = 0; i < count; ++i) {
           await s.press("Tab");
           names.push(await focused(s));
+          if (await s.evaluate(() => getComputedStyle(document.activeElement).outlineStyle === "none")) {
+            unringed.add(names.at(-1));
+          }
         }
         return names;
       }
@@ -128,6 +132,8 @@ for (const engine of ENGINES) {
       await focusOn(s, "C_mlm");
       assert.deepEqual(await order(8), ["C_mlm", "C_mcd", "Calculate", "deg", "mlm", "Voltage", "Current",
                                         "Wavelength", "Label4"]);
+      // Firefox here never has the system focus, so matches no :focus (see the README).
+      if (engine !== "firefox") assert.deepEqual([...unringed], []);
       assert.deepEqual(await s.evaluate(() => [...document.querySelectorAll("[tabindex]")]
         .filter((e) => e.tabIndex > 0).map((e) => e.id)), []);
       assert.equal(await s.evaluate(() => [...document.querySelectorAll("#Lumiq [tabindex='0'], #Lumiq button")]
