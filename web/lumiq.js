@@ -160,35 +160,55 @@ const view = {
 
 const kStartLimitMs = 10000;
 
-function nextTask() {
-  return new Promise((resolve) => setTimeout(resolve));
+// The engine's wasm, decoded natively where the browser can.
+function takeEngineBytes() {
+  const code = engineCode;
+  engineCode = null; // read once: no copy kept for the page's life
+  if (typeof Uint8Array.fromBase64 === "function") return Uint8Array.fromBase64(code);
+  return Uint8Array.from(atob(code), (c) => c.charCodeAt(0));
 }
 
-// The engine's script runs once the page has been read (it is deferred).
-function parsed() {
-  if (document.readyState !== "loading") return Promise.resolve();
-  return new Promise((resolve) => addEventListener("DOMContentLoaded", resolve, { once: true }));
+// Compiled and started within the task that draws the form, so that the form
+// is live at its first paint; a browser that refuses to compile so large a
+// module on the main thread (older Chromium: a RangeError) does it off it.
+function instantiateEngine(imports, receive, reject) {
+  try {
+    const bytes = takeEngineBytes();
+    let code;
+    try {
+      code = new WebAssembly.Module(bytes);
+    } catch (error) {
+      if (!(error instanceof RangeError)) throw error;
+      WebAssembly.instantiate(bytes, imports).then(({ module, instance }) => receive(instance, module), reject);
+      return;
+    }
+    receive(new WebAssembly.Instance(code, imports), code);
+  } catch (error) {
+    reject(error); // the engine's own script would only log it, and wait
+  }
 }
 
-async function startEngine() {
-  if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
-  await parsed();
-  if (typeof LumiqEngine !== "function") throw new Error("the engine's script did not load");
+function startEngine() {
   return new Promise((resolve, reject) => {
+    if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
     setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
     LumiqEngine({
       showMessage,
       view,
       onAbort: (what) => reject(new Error(String(what))),
-      // The code the page began compiling as it started.
       instantiateWasm(imports, receive) {
-        window.lumiqEngineCode
-          .then((code) => WebAssembly.instantiate(code, imports).then((instance) => receive(instance, code)))
-          .catch(reject);
+        instantiateEngine(imports, receive, reject);
         return {};
       },
     }).then(resolve, reject);
   });
+}
+
+// The page's own reasons as they are; the browser's with their kind
+// ("CompileError: ..."), which their text alone may not say.
+function reasonOf(error) {
+  if (!(error instanceof Error)) return String(error);
+  return error.name === "Error" ? error.message : `${error.name}: ${error.message}`;
 }
 
 // Drawn, but nothing answers until the engine does; the status stays
@@ -202,7 +222,8 @@ async function start() {
   const layout = JSON.parse(document.getElementById("layout").textContent);
   build(layout);
   // Drawn as the form starts (prompts, greyed boxes, black swatch), as the
-  // model reported it when the page was built; the engine reports the same.
+  // model reported it when the page was built: what shows while a browser
+  // compiles the engine off the main thread. The engine reports the same.
   whileReplaying(() => layout.start.forEach(([kind, ...values]) => view[kind](...values)));
   setFormInert(true);
   scaleToScreen({ refit: true }); // the first layout, measuring the captions
@@ -217,11 +238,10 @@ async function start() {
     root.replaceChildren(status); // a form that cannot compute is not shown
     fitted.length = 0; // and its captions are not fitted again on a resize
     status.setAttribute("role", "alert");
-    status.textContent = `Lumiq could not start: ${error.message ?? error}`;
+    status.textContent = `Lumiq could not start: ${reasonOf(error)}`;
     root.removeAttribute("aria-busy");
     return;
   }
-  await nextTask(); // the engine's start and its first report: two short tasks
   whileReplaying(() => engine._lumiq_observe());
   setTimeout(describeClippedBoxes); // measured after this task: no layout of its own
   status.remove();

@@ -1,12 +1,22 @@
-# Writes OUTPUT, the page, from DIR/index.html with DIR/lumiq.css, the script
-# and the layout (the output of the command WRITE_LAYOUT) put in its place.
-# The script is DIR/page/*.js, then DIR/lumiq.js, which declares the state
-# they share and starts the page.
+# Writes OUTPUT, the page, from DIR/index.html with DIR/lumiq.css, the script,
+# the layout (the output of the command WRITE_LAYOUT) and the engine put in its
+# place. The script is DIR/page/*.js, then DIR/lumiq.js, which declares the
+# state they share and starts the page. The engine is ENGINE, its script, and
+# the .wasm beside it, which the command NODE (node and its options) writes in
+# base64.
 execute_process(COMMAND ${WRITE_LAYOUT} OUTPUT_VARIABLE LUMIQ_LAYOUT
                 RESULT_VARIABLE failed OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(failed OR LUMIQ_LAYOUT STREQUAL "")
   message(FATAL_ERROR "${WRITE_LAYOUT} did not write the layout: ${failed}")
 endif()
+string(REGEX REPLACE "\\.js$" ".wasm" wasm ${ENGINE})
+execute_process(COMMAND ${NODE} -e "process.stdout.write(require('fs').readFileSync(process.argv[1], 'base64'))"
+                        ${wasm}
+                OUTPUT_VARIABLE LUMIQ_ENGINE_CODE RESULT_VARIABLE failed)
+if(failed OR LUMIQ_ENGINE_CODE STREQUAL "")
+  message(FATAL_ERROR "could not read the engine's code from ${wasm}: ${failed}")
+endif()
+file(READ ${ENGINE} LUMIQ_ENGINE)
 file(READ ${DIR}/lumiq.css LUMIQ_STYLE)
 file(GLOB parts ${DIR}/page/*.js)
 list(SORT parts)
@@ -16,7 +26,7 @@ foreach(part IN LISTS parts ITEMS ${DIR}/lumiq.js)
   string(APPEND LUMIQ_SCRIPT "${text}\n")
 endforeach()
 # Either would end its element early.
-foreach(part IN ITEMS LUMIQ_STYLE LUMIQ_SCRIPT LUMIQ_LAYOUT)
+foreach(part IN ITEMS LUMIQ_STYLE LUMIQ_ENGINE LUMIQ_SCRIPT LUMIQ_LAYOUT)
   string(TOLOWER "${${part}}" text)
   if(text MATCHES "</(style|script)")
     message(FATAL_ERROR "${part} holds a closing tag, which would end its element in the page")

@@ -11,15 +11,17 @@ import { test } from "node:test";
 import { HERE, listFiles } from "./page_helpers.mjs";
 import { WEB_DIR } from "./server.mjs";
 
-// The page's writer puts the style, the script and the layout into the page,
-// and refuses a part that would end its element early.
+// The page's writer puts the style, the script, the layout and the engine
+// into the page, and refuses a part that would end its element early.
 const SCRIPT_PARTS = [...fs.readdirSync(path.join(HERE, "../page")).sort().map((f) => `page/${f}`), "lumiq.js"];
 const PAGE_SOURCES = ["index.html", "lumiq.css", ...SCRIPT_PARTS];
+const ENGINE = { "engine.js": "var LumiqEngine = () => {};\n", "engine.wasm": "\0asm\x01\0\0\0" }; // stand-ins
 const PAGE_PARTS = [
   { name: "the parts as they are", writes: true },
   { name: "a script holding </script>", file: "lumiq.js", more: "\n// </script>\n", writes: false },
   { name: "a part of the script holding </Script>", file: SCRIPT_PARTS[0], more: "\n// </Script>\n", writes: false },
   { name: "a style holding </STYLE>", file: "lumiq.css", more: "\n/* </STYLE> */\n", writes: false },
+  { name: "an engine's script holding </script>", file: "engine.js", more: "// </script>\n", writes: false },
 ];
 for (const part of PAGE_PARTS) {
   test(`the page's writer, given ${part.name}, ${part.writes ? "writes the page" : "refuses"}`, () => {
@@ -27,9 +29,11 @@ for (const part of PAGE_PARTS) {
     try {
       fs.mkdirSync(path.join(dir, "page"));
       for (const file of PAGE_SOURCES) fs.copyFileSync(path.join(HERE, "..", file), path.join(dir, file));
+      for (const [file, text] of Object.entries(ENGINE)) fs.writeFileSync(path.join(dir, file), text, "latin1");
       if (part.file) fs.appendFileSync(path.join(dir, part.file), part.more);
       const output = path.join(dir, "out.html");
       const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=echo;{}",
+                                                 `-DENGINE=${path.join(dir, "engine.js")}`, `-DNODE=${process.execPath}`,
                                                  "-P", path.join(HERE, "../write_page.cmake")], { stdio: "pipe" });
       if (!part.writes) {
         assert.throws(write, /closing tag/);
@@ -44,6 +48,8 @@ for (const part of PAGE_PARTS) {
       const at = SCRIPT_PARTS.map((file) => page.indexOf(fs.readFileSync(path.join(dir, file), "utf8")));
       assert.ok(at.every((position, i) => position >= 0 && (i === 0 || position > at[i - 1])), at.join(" "));
       assert.ok(page.includes('<script type="application/json" id="layout">{}</script>'));
+      assert.ok(page.includes(fs.readFileSync(path.join(dir, "engine.js"), "utf8")));
+      assert.ok(page.includes(`"${Buffer.from(ENGINE["engine.wasm"], "latin1").toString("base64")}"`));
     } finally {
       fs.rmSync(dir, { recursive: true });
     }

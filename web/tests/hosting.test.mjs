@@ -1,6 +1,6 @@
 // How the page is served and kept, in every engine: offline after one visit,
-// a host without one of the engine's files, with the wasm's type wrong or slow, and
-// a new version.
+// browsers that cannot start the engine or start it only later, and a new
+// version.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
@@ -37,20 +37,31 @@ for (const engine of ENGINES) {
       }
     });
 
-    // How a host may serve the engine: the page starts, or says why it cannot.
+    // Where the engine may not start at once: the page starts, or says why it cannot.
+    const SLOW_OFF_THREAD_ONLY = `delete Uint8Array.fromBase64;
+      WebAssembly.Module = function () { throw new RangeError("too large to compile here"); };
+      { const instantiate = WebAssembly.instantiate;
+        WebAssembly.instantiate = (...args) => new Promise((r) => setTimeout(r, 2000)).then(() => instantiate(...args)); }`;
     const HOSTINGS = [
-      { name: "without lumiq-engine.wasm", missing: "lumiq-engine.wasm", starts: false },
-      { name: "without lumiq-engine.js", missing: "lumiq-engine.js", starts: false },
-      { name: "with the wasm served as application/octet-stream", types: { ".wasm": "application/octet-stream" },
-        starts: true },
-      // Drawn as it starts while the engine is on its way, only not yet live.
-      { name: "with the wasm slow to arrive", delays: { ".wasm": 2000 }, starts: true, drawnFirst: true },
+      { name: "in a browser without WebAssembly", head: "delete window.WebAssembly;", starts: false,
+        says: /no WebAssembly/ },
+      { name: "with the engine's code damaged", edit: (page) => page.replace('engineCode = "AGFzbQ', 'engineCode = "AAAAAA'),
+        starts: false, says: /^Lumiq could not start: CompileError: ./ },
+      // Older browsers: no native base64, and no compiling on the main thread.
+      // Drawn as it starts while the engine compiles, only not yet live.
+      { name: "in a browser that compiles only off the main thread, slowly", head: SLOW_OFF_THREAD_ONLY, starts: true,
+        drawnFirst: true },
     ];
     for (const hosting of HOSTINGS) {
       test(`${hosting.name} the page ${hosting.starts ? "starts" : "says that Lumiq could not start"}`, async () => {
         const dir = copyOfBuild();
-        if (hosting.missing) fs.rmSync(path.join(dir, hosting.missing));
-        const own = await serve(dir, { types: hosting.types, delays: hosting.delays });
+        if (hosting.edit) {
+          const page = path.join(dir, "index.html");
+          const edited = hosting.edit(fs.readFileSync(page, "utf8"));
+          assert.notEqual(edited, fs.readFileSync(page, "utf8"));
+          fs.writeFileSync(page, edited);
+        }
+        const own = await serve(dir, { head: hosting.head && `<script>${hosting.head}</script>` });
         const s = await launch(engine);
         try {
           await s.goto(own.url);
@@ -79,6 +90,7 @@ for (const engine of ENGINES) {
                                                document.getElementById("Lumiq").getAttribute("aria-busy"),
                                                document.querySelectorAll("#Lumiq input, #Lumiq button").length]);
           assert.match(said[0], /^Lumiq could not start: ./);
+          assert.match(said[0], hosting.says);
           assert.equal(said[1], null);
           assert.equal(said[2], 0); // no form that cannot compute
         } finally {

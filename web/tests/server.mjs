@@ -14,7 +14,6 @@ const TYPES = {
   ".html": "text/html; charset=utf-8",
   ".js": "text/javascript",
   ".css": "text/css",
-  ".wasm": "application/wasm",
   ".json": "application/json",
   ".webmanifest": "application/manifest+json",
   ".png": "image/png",
@@ -30,18 +29,15 @@ addEventListener("unhandledrejection", (e) => __lumiqErrors.push(String(e.reason
 </script>`;
 
 // `head` is more markup to put first in every page's head (a measuring hook);
-// `types` overrides the content type of some extensions, as a host may;
-// `delays` holds back the files of some extensions for so many ms, as a slow
-// network would;
 // `hooks: false` serves the pages as they are, for measuring them.
-export async function serve(root, { gzip = false, head = "", types = {}, delays = {}, hooks = true } = {}) {
+export async function serve(root, { gzip = false, head = "", hooks = true } = {}) {
   const server = http.createServer(async (request, response) => {
     const url = new URL(request.url, "http://localhost");
     let file = path.join(server.root, decodeURIComponent(url.pathname));
     if (!file.startsWith(server.root)) return end(response, 403);
     try {
       if ((await fs.stat(file)).isDirectory()) file = path.join(file, "index.html");
-      const type = types[path.extname(file)] ?? TYPES[path.extname(file)] ?? "application/octet-stream";
+      const type = TYPES[path.extname(file)] ?? "application/octet-stream";
       const headers = { "Content-Type": type, "Cache-Control": "no-cache" };
       let body;
       if (hooks && type.startsWith("text/html")) {
@@ -51,8 +47,6 @@ export async function serve(root, { gzip = false, head = "", types = {}, delays 
         if (body) headers["Content-Encoding"] = "gzip";
       }
       body ??= await fs.readFile(file);
-      const delay = delays[path.extname(file)];
-      if (delay) await new Promise((resolve) => setTimeout(resolve, delay));
       server.served.push(url.pathname);
       response.writeHead(200, headers);
       response.end(body);
