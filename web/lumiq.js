@@ -163,7 +163,7 @@ const kStartLimitMs = 10000;
 // The engine's wasm, decoded natively where the browser can.
 function takeEngineBytes() {
   const code = engineCode;
-  engineCode = null; // read once: no copy kept for the page's life
+  engineCode = null; // read once: the page holds no reference to it afterwards
   if (typeof Uint8Array.fromBase64 === "function") return Uint8Array.fromBase64(code);
   return Uint8Array.from(atob(code), (c) => c.charCodeAt(0));
 }
