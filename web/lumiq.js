@@ -155,8 +155,9 @@ const view = {
   },
 };
 
-// ---- Start: the form is drawn from the layout the page carries while the
-// engine compiles; it goes live with the engine, or within 10 s says why not.
+// ---- Start: the form is built from the layout the page carries and the
+// engine it carries started in the same task; within 10 s it is live, or says
+// why not.
 
 const kStartLimitMs = 10000;
 
@@ -191,7 +192,7 @@ function instantiateEngine(imports, receive, reject) {
 function startEngine() {
   return new Promise((resolve, reject) => {
     if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
-    setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
+    const limit = setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
     LumiqEngine({
       showMessage,
       view,
@@ -200,7 +201,7 @@ function startEngine() {
         instantiateEngine(imports, receive, reject);
         return {};
       },
-    }).then(resolve, reject);
+    }).then(resolve, reject).finally(() => clearTimeout(limit));
   });
 }
 
