@@ -25,7 +25,7 @@ foreach(part IN LISTS parts ITEMS ${DIR}/lumiq.js)
   file(READ ${part} text)
   string(APPEND LUMIQ_SCRIPT "${text}\n")
 endforeach()
-# Either would end its element early.
+# Any of them would end its element early.
 foreach(part IN ITEMS LUMIQ_STYLE LUMIQ_ENGINE LUMIQ_SCRIPT LUMIQ_LAYOUT)
   string(TOLOWER "${${part}}" text)
   if(text MATCHES "</(style|script)")
