@@ -18,6 +18,7 @@ const TYPES = {
   ".webmanifest": "application/manifest+json",
   ".png": "image/png",
   ".svg": "image/svg+xml",
+  ".txt": "text/plain; charset=utf-8",
 };
 
 const ERROR_HOOK = `<script>
