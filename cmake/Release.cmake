@@ -1,0 +1,166 @@
+# The release, read from CHANGELOG.md, the one place where versions and dates
+# are written:
+#   LUMIQ_RELEASE_DATE        the newest release's date, YYYY-MM-DD
+#   LUMIQ_APPSTREAM_RELEASES  every release as AppStream's <release> elements
+#   LUMIQ_DEBIAN_CHANGELOG    every release as a Debian changelog
+#   LUMIQ_SOURCE_DATE_EPOCH   the time stamped on everything the build writes:
+#                             SOURCE_DATE_EPOCH if set, else the last commit's
+#                             time, else (a source tarball) the release date
+# The newest release must be PROJECT_VERSION, so no version is written twice.
+set(LUMIQ_MAINTAINER "Lumiq <lumiq@example.org>")
+set(LUMIQ_HOMEPAGE "https://lumiq.example.org/")
+
+# Y, M and D of a YYYY-MM-DD date as numbers (math() reads a leading zero as
+# octal), and its days since 1970-01-01 (the proleptic Gregorian calendar).
+function(lumiq_parse_date date)
+  if(NOT date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+    message(FATAL_ERROR "CHANGELOG.md: '${date}' is not a date YYYY-MM-DD")
+  endif()
+  set(D ${CMAKE_MATCH_3})
+  foreach(part IN ITEMS 1 2 3)
+    set(n${part} ${CMAKE_MATCH_${part}})
+  endforeach()
+  foreach(part IN ITEMS 1 2 3)
+    string(REGEX REPLACE "^0+(.)" "\\1" n${part} "${n${part}}")
+  endforeach()
+  if(n2 LESS_EQUAL 2)
+    math(EXPR y "${n1} - 1")
+    math(EXPR m "${n2} + 9")
+  else()
+    set(y ${n1})
+    math(EXPR m "${n2} - 3")
+  endif()
+  math(EXPR days "${y} * 365 + ${y} / 4 - ${y} / 100 + ${y} / 400 + (153 * ${m} + 2) / 5 + ${n3} - 1 - 719468")
+  set(Y ${n1} PARENT_SCOPE)
+  set(M ${n2} PARENT_SCOPE)
+  set(D ${D} PARENT_SCOPE)
+  set(DAYS ${days} PARENT_SCOPE)
+endfunction()
+
+# A date as a Debian changelog's trailer writes it (RFC 5322), at midnight UTC.
+function(lumiq_debian_date date out)
+  lumiq_parse_date(${date})
+  set(weekdays Thu Fri Sat Sun Mon Tue Wed)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  math(EXPR weekday "${DAYS} % 7")
+  math(EXPR month "${M} - 1")
+  list(GET weekdays ${weekday} weekday)
+  list(GET months ${month} month)
+  set(${out} "${weekday}, ${D} ${month} ${Y} 00:00:00 +0000" PARENT_SCOPE)
+endfunction()
+
+# Markdown's inline marks dropped: links keep their text, code its letters.
+function(lumiq_plain_text text out)
+  string(REGEX REPLACE "\\[([^]]*)\\]\\([^)]*\\)" "\\1" text "${text}")
+  string(REPLACE "`" "" text "${text}")
+  string(REPLACE "**" "" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# TEXT folded into lines of at most 79 columns, the first starting with FIRST
+# and the rest with REST.
+function(lumiq_fold text first rest out)
+  string(REPLACE " " ";" words "${text}")
+  set(folded "")
+  set(line "${first}")
+  set(fresh TRUE)
+  foreach(word IN LISTS words)
+    string(LENGTH "${line} ${word}" length)
+    if(fresh)
+      string(APPEND line "${word}")
+      set(fresh FALSE)
+    elseif(length GREATER 79)
+      string(APPEND folded "${line}\n")
+      set(line "${rest}${word}")
+    else()
+      string(APPEND line " ${word}")
+    endif()
+  endforeach()
+  set(${out} "${folded}${line}\n" PARENT_SCOPE)
+endfunction()
+
+file(READ ${PROJECT_SOURCE_DIR}/CHANGELOG.md changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
+# One list element per line: a semicolon in the text would split it.
+string(REPLACE ";" "\\;" changelog "${changelog}")
+string(REPLACE "\n" ";" lines "${changelog};")
+
+set(releases "")
+set(release "")
+set(item "")
+# Each item is closed by the next item, heading or blank line, and by the end.
+foreach(line IN LISTS lines ITEMS "## [end]")
+  if(NOT item STREQUAL "" AND NOT line MATCHES "^  +[^ ]")
+    lumiq_plain_text("${item}" item)
+    string(REPLACE "&" "&amp;" xml "${item}")
+    string(REPLACE "<" "&lt;" xml "${xml}")
+    string(REPLACE ">" "&gt;" xml "${xml}")
+    string(APPEND appstream_items "          <li>${xml}</li>\n")
+    lumiq_fold("${item}" "    - " "      " folded)
+    string(APPEND debian_items "${folded}")
+    set(item "")
+  endif()
+  if(line MATCHES "^## \\[([^]]+)\\]( - ([0-9-]+))?")
+    set(version "${CMAKE_MATCH_1}")
+    set(date "${CMAKE_MATCH_3}")
+    if(NOT release STREQUAL "")
+      string(APPEND appstream_items "        </ul>\n")
+      string(APPEND LUMIQ_APPSTREAM_RELEASES
+             "    <release version=\"${release}\" date=\"${release_date}\">\n"
+             "      <description>\n${appstream_items}      </description>\n    </release>\n")
+      lumiq_debian_date(${release_date} trailer)
+      string(APPEND LUMIQ_DEBIAN_CHANGELOG
+             "lumiq (${release}) unstable; urgency=medium\n\n${debian_items}\n"
+             " -- ${LUMIQ_MAINTAINER}  ${trailer}\n\n")
+      set(release "")
+    endif()
+    if(NOT version MATCHES "^(Unreleased|end)$")
+      lumiq_parse_date("${date}")
+      if(NOT releases)
+        set(LUMIQ_RELEASE_DATE ${date})
+      endif()
+      list(APPEND releases ${version})
+      set(release ${version})
+      set(release_date ${date})
+      set(appstream_items "")
+      set(debian_items "")
+    endif()
+  elseif(release STREQUAL "")
+  elseif(line MATCHES "^### (.+)")
+    if(NOT appstream_items STREQUAL "")
+      string(APPEND appstream_items "        </ul>\n")
+      string(APPEND debian_items "\n")
+    endif()
+    string(APPEND appstream_items "        <p>${CMAKE_MATCH_1}</p>\n        <ul>\n")
+    string(APPEND debian_items "  * ${CMAKE_MATCH_1}:\n")
+  elseif(line MATCHES "^- (.+)")
+    set(item "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^  +([^ ].*)" AND NOT item STREQUAL "")
+    string(APPEND item " ${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+
+list(GET releases 0 newest)
+if(NOT newest STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "CHANGELOG.md's newest release is ${newest}, but project() says "
+                      "${PROJECT_VERSION}: add a dated entry for ${PROJECT_VERSION}")
+endif()
+
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(LUMIQ_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+  execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+                  OUTPUT_VARIABLE LUMIQ_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE failed ERROR_QUIET)
+  if(failed OR NOT LUMIQ_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    lumiq_parse_date(${LUMIQ_RELEASE_DATE})
+    math(EXPR LUMIQ_SOURCE_DATE_EPOCH "${DAYS} * 86400")
+  else()
+    # A new commit moves the time: configure again after one.
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} rev-parse --absolute-git-dir
+                    OUTPUT_VARIABLE git_dir OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(EXISTS ${git_dir}/logs/HEAD)
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${git_dir}/logs/HEAD)
+    endif()
+  endif()
+endif()
