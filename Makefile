@@ -8,7 +8,7 @@ PYTHON ?= /usr/bin/python3
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test install asan test-libcxx test-wasm fresh-check web web-serve web-test web-test-deps web-budget bench fuzz screenshot clean
+.PHONY: all deps build run test install dist lintian reproducible-check asan test-libcxx test-wasm fresh-check web web-serve web-test web-test-deps web-budget bench fuzz screenshot clean
 
 all: build
 
@@ -28,6 +28,22 @@ test: build
 # The program, its desktop entry, icon and metainfo under PREFIX.
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A release's files in dist/: the Debian package, the web page, the source and
+# their SHA256SUMS, stamped with the last commit's time.
+dist: deps
+	scripts/install-deps release
+	scripts/dist dist
+
+# The package as Debian's checker judges it: no error and no warning.
+lintian: dist
+	scripts/install-deps lintian
+	lintian --pedantic --info --fail-on error,warning dist/lumiq_*.deb
+
+# Two builds of the current commit in two fresh clones, compared byte for byte.
+reproducible-check: deps
+	scripts/install-deps release
+	scripts/reproducible-check
 
 # Every test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
