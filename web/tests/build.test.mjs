@@ -63,3 +63,10 @@ test("the build writes a gzip copy beside every asset but the PNGs", () => {
     assert.ok(zlib.gunzipSync(fs.readFileSync(copy)).equals(fs.readFileSync(path.join(WEB_DIR, file))), file);
   }
 });
+
+test("the build ships the notices of the code compiled into the engine", () => {
+  const lines = fs.readFileSync(path.join(WEB_DIR, "NOTICES.txt"), "utf8").split("\n");
+  for (const project of ["Lumiq", "{fmt}", "fast_float", "Emscripten"]) {
+    assert.ok(lines.some((line) => line.startsWith(`${project} `) && line.includes("Copyright")), project);
+  }
+});
