@@ -1,12 +1,12 @@
-# The release, read from CHANGELOG.md, the one place where versions and dates
-# are written:
+# The releases, read from CHANGELOG.md, the one place where their entries and
+# dates are written:
 #   LUMIQ_RELEASE_DATE        the newest release's date, YYYY-MM-DD
 #   LUMIQ_APPSTREAM_RELEASES  every release as AppStream's <release> elements
 #   LUMIQ_DEBIAN_CHANGELOG    every release as a Debian changelog
 #   LUMIQ_SOURCE_DATE_EPOCH   the time stamped on everything the build writes:
 #                             SOURCE_DATE_EPOCH if set, else the last commit's
 #                             time, else (a source tarball) the release date
-# The newest release must be PROJECT_VERSION, so no version is written twice.
+# The newest release must be PROJECT_VERSION, the one place the version is set.
 set(LUMIQ_MAINTAINER "Lumiq <lumiq@example.org>")
 set(LUMIQ_HOMEPAGE "https://lumiq.example.org/")
 
@@ -104,10 +104,13 @@ foreach(line IN LISTS lines ITEMS "## [end]")
     set(version "${CMAKE_MATCH_1}")
     set(date "${CMAKE_MATCH_3}")
     if(NOT release STREQUAL "")
-      string(APPEND appstream_items "        </ul>\n")
-      string(APPEND LUMIQ_APPSTREAM_RELEASES
-             "    <release version=\"${release}\" date=\"${release_date}\">\n"
-             "      <description>\n${appstream_items}      </description>\n    </release>\n")
+      if(appstream_items STREQUAL "")
+        string(APPEND LUMIQ_APPSTREAM_RELEASES "    <release version=\"${release}\" date=\"${release_date}\"/>\n")
+      else()
+        string(APPEND LUMIQ_APPSTREAM_RELEASES
+               "    <release version=\"${release}\" date=\"${release_date}\">\n"
+               "      <description>\n${appstream_items}        </ul>\n      </description>\n    </release>\n")
+      endif()
       lumiq_debian_date(${release_date} trailer)
       string(APPEND LUMIQ_DEBIAN_CHANGELOG
              "lumiq (${release}) unstable; urgency=medium\n\n${debian_items}\n"
@@ -126,6 +129,7 @@ foreach(line IN LISTS lines ITEMS "## [end]")
       set(debian_items "")
     endif()
   elseif(release STREQUAL "")
+    # The file's own header and [Unreleased] are not released.
   elseif(line MATCHES "^### (.+)")
     if(NOT appstream_items STREQUAL "")
       string(APPEND appstream_items "        </ul>\n")
@@ -134,12 +138,19 @@ foreach(line IN LISTS lines ITEMS "## [end]")
     string(APPEND appstream_items "        <p>${CMAKE_MATCH_1}</p>\n        <ul>\n")
     string(APPEND debian_items "  * ${CMAKE_MATCH_1}:\n")
   elseif(line MATCHES "^- (.+)")
+    if(appstream_items STREQUAL "")
+      message(FATAL_ERROR "CHANGELOG.md: release ${release} lists a change before its first "
+                          "heading (### Added, ### Fixed, ...)")
+    endif()
     set(item "${CMAKE_MATCH_1}")
   elseif(line MATCHES "^  +([^ ].*)" AND NOT item STREQUAL "")
     string(APPEND item " ${CMAKE_MATCH_1}")
   endif()
 endforeach()
 
+if(NOT releases)
+  message(FATAL_ERROR "CHANGELOG.md has no release: add a dated entry for ${PROJECT_VERSION}")
+endif()
 list(GET releases 0 newest)
 if(NOT newest STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "CHANGELOG.md's newest release is ${newest}, but project() says "
