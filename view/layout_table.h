@@ -95,9 +95,10 @@ inline constexpr Control kFirstFocus = Control::C_mlm;
 
 // The text colour of a greyed (disabled) box: 5.5:1 on the greyed background
 // #EFEFEF, and still lighter than enabled text.
-struct Rgb {
+// (Not Rgb: the core's colour estimate has that name, with double components.)
+struct Rgb8 {
   int red, green, blue;
 };
-inline constexpr Rgb kDisabledTextColor{0x5f, 0x5f, 0x5f};
+inline constexpr Rgb8 kDisabledTextColor{0x5f, 0x5f, 0x5f};
 
 }  // namespace lumiq
