@@ -109,12 +109,11 @@ fuzz:
 # docs/screenshot.png, docs/screenshot-message.png in the middle of a flow, and
 # docs/screenshot-2x.png at a scale factor of 2, and docs/screenshot-web.png
 # of the page in headless Chromium.
-screenshot: build
+screenshot: build web
 	scripts/install-deps screenshot
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --mid-flow
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --2x
-	$(MAKE) web
 	scripts/screenshot-web
 
 clean:

@@ -35,11 +35,11 @@ for (const engine of ENGINES) {
       assert.deepEqual(placed.form, [283, 304]);
       const [viewport, left] = await s.evaluate(() => [innerWidth, document.getElementById("Lumiq").getBoundingClientRect().left]);
       assert.ok(Math.abs(left - (viewport - 283) / 2) <= 1, `centred: ${left} in ${viewport}`);
-      const origin = (row) => row.container === "Window" ? [0, 0] : placed[row.container].rect;
+      const origin = (row) => row.container === "Lumiq" ? [0, 0] : placed[row.container].rect;
       const form = await s.evaluate(() => { const r = document.getElementById("Lumiq").getBoundingClientRect(); return [r.x, r.y]; });
       for (const [name, row] of LAYOUT) {
         assert.equal(placed[name].tag, TAGS[row.kind], name);
-        const [ox, oy] = row.container === "Window" ? form : origin(row);
+        const [ox, oy] = row.container === "Lumiq" ? form : origin(row);
         const [x, y, w, h] = placed[name].rect;
         const got = [x - ox, y - oy, w, h];
         assert.ok(got.every((v, i) => Math.abs(v - row.box[i]) <= 1), `${name}: ${got} vs ${row.box}`);

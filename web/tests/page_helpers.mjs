@@ -11,19 +11,16 @@ import { WEB_DIR } from "./server.mjs";
 
 export const HERE = path.dirname(fileURLToPath(import.meta.url));
 
-// The shared layout table, read from its one source.
+// The shared layout table, as the build writes it into the page (in pixels).
 function layoutRows() {
-  const source = fs.readFileSync(path.join(HERE, "../../view/layout_table.cpp"), "utf8");
-  const row = /\{"(\w+)",\s*(\w+),\s*(\w+),\s*"[^"]*"?\s*(?:"[^"]*")?,?\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(-?\d+),/gs;
-  const rows = new Map();
-  for (const m of source.matchAll(row)) {
-    rows.set(m[1], { kind: m[2], container: m[3], box: m.slice(4, 8).map((t) => Number(t) / 15), tab: Number(m[8]) });
-  }
-  return rows;
+  const page = fs.readFileSync(path.join(WEB_DIR, "index.html"), "utf8");
+  const json = page.match(/<script type="application\/json" id="layout">(.*?)<\/script>/s)[1];
+  return new Map(JSON.parse(json).widgets.map((w) => [w.name, {
+    kind: w.kind, container: w.container, box: [w.left, w.top, w.width, w.height], tab: w.tab }]));
 }
 export const LAYOUT = layoutRows();
-export const TAGS = { TextBox: "INPUT", Button: "BUTTON", Label: "DIV", Frame: "DIV", Swatch: "DIV" };
-export const BOXES = [...LAYOUT].filter(([, row]) => row.kind === "TextBox").map(([name]) => name);
+export const TAGS = { text: "INPUT", button: "BUTTON", label: "DIV", frame: "DIV", swatch: "DIV" };
+export const BOXES = [...LAYOUT].filter(([, row]) => row.kind === "text").map(([name]) => name);
 
 export async function openPage(session, url) {
   await session.goto(url);
