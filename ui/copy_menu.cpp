@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "ui/eliding_line_edit.h"
+
 namespace lumiq {
 
 QMenu* CreateCopyMenu(QLineEdit& box, QWidget* parent) {
@@ -21,9 +23,10 @@ QMenu* CreateCopyMenu(QLineEdit& box, QWidget* parent) {
   return menu;
 }
 
-DisabledBoxCopyMenu::DisabledBoxCopyMenu(QWidget& window) : QObject(&window) {
+DisabledBoxCopyMenu::DisabledBoxCopyMenu(QWidget& window, const FormWidgets& widgets)
+    : QObject(&window) {
   // A disabled widget ignores the request, yet its event filters see it first.
-  for (QLineEdit* box : window.findChildren<QLineEdit*>()) box->installEventFilter(this);
+  for (ElidingLineEdit* box : widgets.boxes) box->installEventFilter(this);
 }
 
 bool DisabledBoxCopyMenu::eventFilter(QObject* watched, QEvent* event) {

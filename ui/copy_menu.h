@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include "ui/form_widgets.h"
+
 class QLineEdit;
 class QMenu;
 class QWidget;
@@ -14,11 +16,11 @@ namespace lumiq {
 // clipboard. It neither focuses nor enables the box.
 QMenu* CreateCopyMenu(QLineEdit& box, QWidget* parent);
 
-// Watches every text box under `window`: a context-menu request on a disabled
+// Watches every text box of the window: a context-menu request on a disabled
 // one pops up the copy menu; enabled ones keep Qt's usual editing menu.
 class DisabledBoxCopyMenu : public QObject {
  public:
-  explicit DisabledBoxCopyMenu(QWidget& window);
+  DisabledBoxCopyMenu(QWidget& window, const FormWidgets& widgets);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,22 +9,10 @@
 #include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
 #include "ui/widget_texts.h"
+#include "view/widget_texts.h"
 
 namespace lumiq {
 namespace {
-
-// Every part of the model has a widget of its kind (the layout table is
-// checked for that at compile time); a window built otherwise is a bug that
-// no build may run past.
-template <typename W>
-W* Find(QWidget& window, std::string_view name) {
-  W* widget = window.findChild<W*>(ToQString(name));
-  if (widget == nullptr) {
-    qFatal("Lumiq: the window has no %s named \"%.*s\"", W::staticMetaObject.className(),
-           static_cast<int>(name.size()), name.data());
-  }
-  return widget;
-}
 
 constexpr Control kButtons[] = {Control::C_mlm, Control::C_mcd, Control::Calculate};
 
@@ -34,26 +22,20 @@ QColor ToQColor(ColorRef color) {
 
 }  // namespace
 
-FormBinding::FormBinding(FormModel& model, QWidget& window) : QObject(&window), m_model(model) {
+FormBinding::FormBinding(FormModel& model, QWidget& window, const FormWidgets& widgets)
+    : QObject(&window), m_model(model), m_widgets(widgets) {
   for (const Field field : kAllFields) {
-    ElidingLineEdit* box = Find<ElidingLineEdit>(window, NameOf(field));
-    m_boxes[static_cast<std::size_t>(field)] = box;
     // textEdited fires for the user's edits only (typing, paste, cut, undo),
     // never for setText, so mirroring cannot feed back into the model.
-    connect(box, &QLineEdit::textEdited, this,
+    connect(&m_widgets.Box(field), &QLineEdit::textEdited, this,
             [this, field](const QString& text) { m_model.SetText(field, text.toStdString()); });
   }
   for (const Control control : kButtons) {
-    auto* button = Find<QPushButton>(window, NameOf(control));
-    m_controls[static_cast<std::size_t>(control)] = button;
-    connect(button, &QPushButton::clicked, this, [this, control] { m_model.Click(control); });
+    connect(m_widgets.buttons[static_cast<std::size_t>(control)], &QPushButton::clicked, this,
+            [this, control] { m_model.Click(control); });
   }
-  auto* credit = Find<ClickableLabel>(window, NameOf(Control::Label4));
-  m_controls[static_cast<std::size_t>(Control::Label4)] = credit;
-  connect(credit, &ClickableLabel::clicked, this, [this] { m_model.Click(Control::Label4); });
-
-  m_invisible = Find<QLabel>(window, NameOf(Indicator::Invisible));
-  m_swatch = Find<SwatchWidget>(window, NameOf(Indicator::Color));
+  connect(m_widgets.credit, &ClickableLabel::clicked, this,
+          [this] { m_model.Click(Control::Label4); });
   m_model.Replay(*this);
   m_model.AddObserver(this);
 }
@@ -63,33 +45,33 @@ FormBinding::~FormBinding() {
 }
 
 void FormBinding::OnTextChanged(Field field, const std::string& text) {
-  ElidingLineEdit* box = Box(field);
+  ElidingLineEdit& box = m_widgets.Box(field);
   const QString shown = ToQString(text);
   // The user's own edit is already on screen; rewriting it would move the
   // cursor and drop the undo history.
-  if (box->text() != shown) {
-    box->setText(shown);
+  if (box.text() != shown) {
+    box.setText(shown);
     // setText leaves the cursor at the end, scrolled there: a long result
     // would show only its last digits, which read as another number.
-    box->setCursorPosition(0);
+    box.setCursorPosition(0);
   }
-  DescribeClippedText(*box);
+  DescribeClippedText(box, TextsOf(field));
 }
 
 void FormBinding::OnEnabledChanged(Field field, bool enabled) {
-  Box(field)->setEnabled(enabled);
+  m_widgets.Box(field).setEnabled(enabled);
 }
 
 void FormBinding::OnEnabledChanged(Control control, bool enabled) {
-  m_controls[static_cast<std::size_t>(control)]->setEnabled(enabled);
+  m_widgets.Of(control).setEnabled(enabled);
 }
 
 void FormBinding::OnInvisibleShownChanged(bool shown) {
-  m_invisible->setVisible(shown);
+  m_widgets.invisible->setVisible(shown);
 }
 
 void FormBinding::OnSwatchColorChanged(ColorRef color) {
-  m_swatch->SetFill(ToQColor(color));
+  m_widgets.swatch->SetFill(ToQColor(color));
 }
 
 }  // namespace lumiq

@@ -4,25 +4,17 @@
 
 #include <QObject>
 #include <QWidget>
-#include <array>
 
 #include "form/form_model.h"
-
-class QAbstractButton;
-class QLabel;
-class QLineEdit;
+#include "ui/form_widgets.h"
 
 namespace lumiq {
 
-class ClickableLabel;
-class ElidingLineEdit;
-class SwatchWidget;
-
 class FormBinding : public QObject, public FormObserver {
  public:
-  // Finds the widgets under `window` by their control names, shows the
-  // model's current state in them and starts mirroring.
-  FormBinding(FormModel& model, QWidget& window);
+  // Shows the model's current state in the window's widgets and starts
+  // mirroring. The widgets must outlive the binding; the window owns it.
+  FormBinding(FormModel& model, QWidget& window, const FormWidgets& widgets);
   ~FormBinding() override;
   FormBinding(const FormBinding&) = delete;
   FormBinding& operator=(const FormBinding&) = delete;
@@ -34,13 +26,8 @@ class FormBinding : public QObject, public FormObserver {
   void OnSwatchColorChanged(ColorRef color) override;
 
  private:
-  ElidingLineEdit* Box(Field field) const { return m_boxes[static_cast<std::size_t>(field)]; }
-
   FormModel& m_model;
-  std::array<ElidingLineEdit*, kFieldCount> m_boxes{};
-  std::array<QWidget*, kControlCount> m_controls{};
-  QLabel* m_invisible = nullptr;
-  SwatchWidget* m_swatch = nullptr;
+  FormWidgets m_widgets;
 };
 
 }  // namespace lumiq

@@ -36,12 +36,12 @@ LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
   setFixedSize(kClientWidth, kClientHeight);
   InitResources();
   setWindowIcon(AppIcon());
-  BuildWidgets(*this);
-  DescribeWidgets(*this);
-  new FormBinding(model, *this);  // owned by the window
-  new DisabledBoxCopyMenu(*this);
+  const FormWidgets widgets = BuildWidgets(*this);
+  DescribeWidgets(widgets);
+  new FormBinding(model, *this, widgets);  // owned by the window
+  new DisabledBoxCopyMenu(*this, widgets);
   // Focus starts on the first enabled widget in tab order.
-  findChild<QWidget*>(ToQString(NameOf(kFirstFocus)))->setFocus();
+  widgets.Of(kFirstFocus).setFocus();
 }
 
 }  // namespace lumiq

@@ -1,12 +1,11 @@
 #include "ui/widget_factory.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 #include <limits>
-#include <utility>
-#include <vector>
+#include <variant>
 
 #include "ui/clickable_label.h"
 #include "ui/eliding_line_edit.h"
@@ -23,68 +22,105 @@ QRect ToQRect(const PixelRect& pixels) {
   return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
-QWidget* CreateWidget(const WidgetRow& row, QWidget* parent) {
-  const QString caption = ToQString(row.caption);
-  switch (row.kind) {
-    case WidgetKind::Frame:
-      return new QGroupBox(caption, parent);
-    case WidgetKind::Button: {
-      auto* button = new QPushButton(caption, parent);
-      button->setAutoDefault(false);  // Enter and Escape do nothing special
-      button->setDefault(false);
-      return button;
-    }
-    case WidgetKind::Label: {
-      // Any label can report clicks; only the credit label's are routed.
-      auto* label =
-          row.wraps ? new WrappedLabel(caption, parent) : new ClickableLabel(caption, parent);
-      label->setTextFormat(Qt::PlainText);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      return label;
-    }
-    case WidgetKind::TextBox: {
-      auto* box = new ElidingLineEdit(parent);
-      box->setMaxLength(std::numeric_limits<int>::max());  // text of any length
-      box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      // Opaque, so a keystroke repaints the box alone and not the frame and
-      // captions behind it.
-      box->setAutoFillBackground(true);
-      // Greyed when disabled, yet readable: 5.5:1 on the disabled background.
-      QPalette palette = box->palette();
-      palette.setColor(
-          QPalette::Disabled, QPalette::Text,
-          QColor(kDisabledTextColor.red, kDisabledTextColor.green, kDisabledTextColor.blue));
-      box->setPalette(palette);
-      return box;
-    }
-    case WidgetKind::Swatch:
-      return new SwatchWidget(parent);
+// Each widget is created as the type its part needs and kept in its typed
+// slot: the layout table is checked at compile time to give every box,
+// button, swatch and frame the part of its kind, so no slot is left empty.
+class Builder {
+ public:
+  explicit Builder(QWidget& window) {
+    m_containers[static_cast<std::size_t>(Container::Window)] = &window;
   }
-  return nullptr;
-}
 
-// Frames come before their children in the table, so they exist by then.
-QWidget* ContainerOf(const WidgetRow& row, QWidget& window) {
-  if (row.in == Container::Window) return &window;
-  return window.findChild<QGroupBox*>(ToQString(NameOf(row.in)), Qt::FindDirectChildrenOnly);
-}
+  QWidget* Create(const WidgetRow& row) {
+    QWidget* parent = m_containers[static_cast<std::size_t>(row.in)];
+    const Part part = PartOf(row);
+    const QString caption = ToQString(row.caption);
+    switch (row.kind) {
+      case WidgetKind::Frame: {
+        auto* frame = new QGroupBox(caption, parent);
+        m_containers[static_cast<std::size_t>(std::get<Container>(part))] = frame;
+        return frame;
+      }
+      case WidgetKind::Button:
+        return m_widgets.buttons[static_cast<std::size_t>(std::get<Control>(part))] =
+                   CreateButton(caption, parent);
+      case WidgetKind::Label:
+        return CreateLabel(row, part, parent);
+      case WidgetKind::TextBox:
+        return m_widgets.boxes[static_cast<std::size_t>(std::get<Field>(part))] = CreateBox(parent);
+      case WidgetKind::Swatch:
+        return m_widgets.swatch = new SwatchWidget(parent);
+    }
+    return nullptr;
+  }
+
+  FormWidgets& Widgets() { return m_widgets; }
+
+ private:
+  static QPushButton* CreateButton(const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);  // Enter and Escape do nothing special
+    button->setDefault(false);
+    return button;
+  }
+
+  QLabel* CreateLabel(const WidgetRow& row, const Part& part, QWidget* parent) {
+    const QString caption = ToQString(row.caption);
+    QLabel* label = nullptr;
+    if (row.wraps) {
+      label = new WrappedLabel(caption, parent);
+    } else {
+      // Any label can report clicks; only the credit label's are routed.
+      auto* clickable = new ClickableLabel(caption, parent);
+      if (std::holds_alternative<Control>(part)) m_widgets.credit = clickable;
+      label = clickable;
+    }
+    if (std::holds_alternative<Indicator>(part)) m_widgets.invisible = label;
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+  }
+
+  static ElidingLineEdit* CreateBox(QWidget* parent) {
+    auto* box = new ElidingLineEdit(parent);
+    box->setMaxLength(std::numeric_limits<int>::max());  // text of any length
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Opaque, so a keystroke repaints the box alone and not the frame and
+    // captions behind it.
+    box->setAutoFillBackground(true);
+    // Greyed when disabled, yet readable: 5.5:1 on the disabled background.
+    QPalette palette = box->palette();
+    palette.setColor(
+        QPalette::Disabled, QPalette::Text,
+        QColor(kDisabledTextColor.red, kDisabledTextColor.green, kDisabledTextColor.blue));
+    box->setPalette(palette);
+    return box;
+  }
+
+  FormWidgets m_widgets;
+  std::array<QWidget*, 3> m_containers{};  // by Container; frames precede their rows
+};
 
 }  // namespace
 
-void BuildWidgets(QWidget& window) {
-  std::vector<std::pair<int, QWidget*>> focusable;
+FormWidgets BuildWidgets(QWidget& window) {
+  Builder builder(window);
   for (const WidgetRow& row : kWidgets) {
-    QWidget* widget = CreateWidget(row, ContainerOf(row, window));
+    QWidget* widget = builder.Create(row);
     widget->setObjectName(ToQString(row.name));
     widget->setGeometry(ToQRect(PixelsOf(row)));
     widget->setFont(FontFor(row.font));
-    if (widget->focusPolicy() != Qt::NoFocus) focusable.emplace_back(row.tab, widget);
+    builder.Widgets().rows[IndexOf(row)] = widget;
   }
-  std::sort(focusable.begin(), focusable.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+  // The shared visiting order; of it, only boxes and buttons take the focus.
+  QWidget* previous = nullptr;
+  for (const WidgetRow* row : kTabOrder) {
+    QWidget* widget = builder.Widgets().rows[IndexOf(*row)];
+    if (widget->focusPolicy() == Qt::NoFocus) continue;
+    if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+    previous = widget;
   }
+  return builder.Widgets();
 }
 
 }  // namespace lumiq

@@ -2,31 +2,35 @@
 
 #include "ui/eliding_line_edit.h"
 #include "ui/qt_text.h"
-#include "view/widget_texts.h"
 
 namespace lumiq {
 
-void DescribeWidgets(QWidget& window) {
-  for (const WidgetText& text : AllWidgetTexts()) {
-    QWidget* widget = window.findChild<QWidget*>(ToQString(text.name));
-    if (widget == nullptr) continue;
-    widget->setAccessibleName(ToQString(text.accessibleName));
-    if (!text.toolTip.empty()) widget->setToolTip(ToQString(text.toolTip));
+void DescribeWidgets(const FormWidgets& widgets) {
+  for (const WidgetRow& row : kWidgets) {
+    const WidgetText texts = TextsOf(row);
+    QWidget& widget = widgets.Of(row);
+    if (!texts.accessibleName.empty()) widget.setAccessibleName(ToQString(texts.accessibleName));
+    if (!texts.toolTip.empty()) widget.setToolTip(ToQString(texts.toolTip));
   }
 }
 
-void DescribeClippedText(ElidingLineEdit& box) {
+void DescribeClippedText(ElidingLineEdit& box, const WidgetText& texts) {
   const bool clipped = box.TextIsClipped();
-  const WidgetText* texts = WidgetTextsOf(box.objectName().toStdString());
-  const QString toolTip = texts != nullptr ? ToQString(texts->toolTip) : QString();
+  const QString toolTip = ToQString(texts.toolTip);
   box.setAccessibleDescription(clipped ? box.text() : QString());
   if (!clipped) {
     box.setToolTip(toolTip);
     return;
   }
-  // Rich text with the value escaped, so a typed "<b>" shows as written.
-  box.setToolTip(QStringLiteral("<p>%1</p><p><b>%2</b></p>")
-                     .arg(toolTip.toHtmlEscaped(), box.text().toHtmlEscaped()));
+  // Rich text with the value escaped, so a typed "<b>" shows as written; the
+  // whole text in bold, as what the box cannot show.
+  QString description;
+  for (const ClippedPart part : kClippedDescription) {
+    description += part == ClippedPart::Text
+                       ? QStringLiteral("<p><b>%1</b></p>").arg(box.text().toHtmlEscaped())
+                       : QStringLiteral("<p>%1</p>").arg(toolTip.toHtmlEscaped());
+  }
+  box.setToolTip(description);
 }
 
 }  // namespace lumiq

@@ -2,20 +2,18 @@
 // screen reader speaks and the tooltips that say what each box expects.
 #pragma once
 
-#include <QLineEdit>
-#include <QWidget>
+#include "ui/form_widgets.h"
+#include "view/widget_texts.h"
 
 namespace lumiq {
 
-class ElidingLineEdit;
-
-// Sets the accessible name and tooltip of every widget under `window` that
-// has them, found by control name.
-void DescribeWidgets(QWidget& window);
+// Sets the accessible name and tooltip of every widget that has them.
+void DescribeWidgets(const FormWidgets& widgets);
 
 // After the box's text changed: when the text is wider than the box, its
-// tooltip and accessible description add the whole text, so a clipped result
-// can still be read in full; otherwise they are as DescribeWidgets set them.
-void DescribeClippedText(ElidingLineEdit& box);
+// tooltip adds the whole text, in the order the views share, and its
+// accessible description is the whole text, so a clipped result can still be
+// read in full; otherwise they are as DescribeWidgets set them.
+void DescribeClippedText(ElidingLineEdit& box, const WidgetText& texts);
 
 }  // namespace lumiq

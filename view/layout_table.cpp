@@ -1,5 +1,8 @@
 #include "view/layout_table.h"
 
+#include <optional>
+#include <span>
+
 namespace lumiq {
 
 namespace {
@@ -36,7 +39,7 @@ const FontRow& FontOf(FontStyle style) noexcept {
 }
 
 // clang-format off
-constexpr std::array<WidgetRow, 26> kWidgets = {{
+constexpr std::array<WidgetRow, kWidgetCount> kWidgets = {{
     // name         kind     in      caption                   left   top  width height tab font wraps
     {"Frame1",     Frame,   Window, "",                        240,  840, 3735,  975,  5, Regular, false},
     {"Extra",      Frame,   Window, "Extra feature(s)",        240, 1920, 3735, 2175, 15, Regular, false},
@@ -58,7 +61,8 @@ constexpr std::array<WidgetRow, 26> kWidgets = {{
     {"Label8",     Label,   Extra,  "Efficiency:",            1320,  960,  855,  255, 19, Regular, false},
     {"Label9",     Label,   Extra,
      "An incandescent bulb outputs be- tween 3 and 19 lm/W. A fluores- cent lamp outputs about 60lm/W.",
-                                                              2400,  240, 1335, 1215, 20, Regular, true},
+                                                              2400,  240, 1335, 1215, 20, Regular, true,
+     "An incandescent bulb outputs between 3 and 19 lm/W. A fluorescent lamp outputs about 60 lm/W."},
     {"Label10",    Label,   Extra,  "Wavelength:",             120, 1560,  975,  255, 22, Regular, false},
     {"Label11",    Label,   Extra,  "Estimated color:",       1320, 1560, 1215,  255, 23, Regular, false},
     {"Invisible",  Label,   Extra,  "Invisible!!!",           1320, 1800, 1095,  255, 24, Bold, false},
@@ -71,43 +75,84 @@ constexpr std::array<WidgetRow, 26> kWidgets = {{
 
 namespace {
 
-constexpr int RowsNamed(std::string_view name, WidgetKind kind) {
-  int count = 0;
-  for (const WidgetRow& row : kWidgets) {
-    if (row.name == name && row.kind == kind) ++count;
+constexpr std::optional<Container> ContainerNamed(std::string_view name) {
+  for (const Container container : {Container::Frame1, Container::Extra}) {
+    if (NameOf(container) == name) return container;
   }
-  return count;
+  return std::nullopt;
 }
 
-constexpr WidgetKind KindOf(Control control) {
-  return control == Control::Label4 ? WidgetKind::Label : WidgetKind::Button;
-}
-constexpr WidgetKind KindOf(Indicator indicator) {
-  return indicator == Indicator::Color ? WidgetKind::Swatch : WidgetKind::Label;
+constexpr Part PartNamed(std::string_view name) {
+  if (const auto field = FieldNamed(name)) return *field;
+  if (const auto control = ControlNamed(name)) return *control;
+  if (const auto indicator = IndicatorNamed(name)) return *indicator;
+  if (const auto container = ContainerNamed(name)) return *container;
+  return std::monostate{};
 }
 
-// Every part of the model has exactly one row, of the kind that shows it.
+constexpr std::array<Part, kWidgetCount> kParts = [] {
+  std::array<Part, kWidgetCount> parts{};
+  for (std::size_t i = 0; i < kWidgetCount; ++i) parts[i] = PartNamed(kWidgets[i].name);
+  return parts;
+}();
+
+constexpr WidgetKind KindOf(const Part& part) {
+  if (std::holds_alternative<Field>(part)) return WidgetKind::TextBox;
+  if (std::holds_alternative<Container>(part)) return WidgetKind::Frame;
+  if (const auto* control = std::get_if<Control>(&part)) {
+    return *control == Control::Label4 ? WidgetKind::Label : WidgetKind::Button;
+  }
+  if (const auto* indicator = std::get_if<Indicator>(&part)) {
+    return *indicator == Indicator::Color ? WidgetKind::Swatch : WidgetKind::Label;
+  }
+  return WidgetKind::Label;
+}
+
+// The rows of the parts of one kind, in enumeration order.
+template <typename Key, std::size_t N>
+constexpr std::array<std::size_t, N> RowsOf(const std::array<Key, N>& keys) {
+  std::array<std::size_t, N> rows{};
+  for (std::size_t k = 0; k < N; ++k) {
+    rows[k] = kWidgetCount;
+    for (std::size_t i = 0; i < kWidgetCount; ++i) {
+      if (kParts[i] == Part{keys[k]}) rows[k] = i;
+    }
+  }
+  return rows;
+}
+constexpr auto kFieldRows = RowsOf(kAllFields);
+constexpr auto kControlRows = RowsOf(kAllControls);
+constexpr auto kIndicatorRows = RowsOf(kAllIndicators);
+
+// Every row's part is shown by a widget of the part's kind, every part has a
+// row, and no two rows share a name (so none shares a part).
 constexpr bool EveryPartHasOneRow() {
-  for (const Field field : kAllFields) {
-    if (RowsNamed(NameOf(field), WidgetKind::TextBox) != 1) return false;
+  for (std::size_t i = 0; i < kWidgetCount; ++i) {
+    if (KindOf(kParts[i]) != kWidgets[i].kind) return false;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (kWidgets[j].name == kWidgets[i].name) return false;
+    }
   }
-  for (const Control control : kAllControls) {
-    if (RowsNamed(NameOf(control), KindOf(control)) != 1) return false;
-  }
-  for (const Indicator indicator : kAllIndicators) {
-    if (RowsNamed(NameOf(indicator), KindOf(indicator)) != 1) return false;
+  for (const auto& rows :
+       {std::span<const std::size_t>(kFieldRows), std::span<const std::size_t>(kControlRows),
+        std::span<const std::size_t>(kIndicatorRows)}) {
+    for (const std::size_t row : rows) {
+      if (row == kWidgetCount) return false;
+    }
   }
   return true;
 }
 
-// Every box, button and swatch shows a part of the model; names are unique.
-constexpr bool EveryLiveRowIsAPart() {
-  for (const WidgetRow& row : kWidgets) {
-    int same = 0;
-    for (const WidgetRow& other : kWidgets) same += other.name == row.name ? 1 : 0;
-    if (same != 1) return false;
-    const bool part = FieldNamed(row.name) || ControlNamed(row.name) || IndicatorNamed(row.name);
-    if (row.kind != WidgetKind::Label && row.kind != WidgetKind::Frame && !part) return false;
+// A frame's row comes before the rows inside it, so that it is built first;
+// only labels have a spoken form of their own.
+constexpr bool FramesFirstAndSpokenLabels() {
+  for (std::size_t i = 0; i < kWidgetCount; ++i) {
+    const WidgetRow& row = kWidgets[i];
+    if (!row.spoken.empty() && row.kind != WidgetKind::Label) return false;
+    if (row.in == Container::Window) continue;
+    bool frameBefore = false;
+    for (std::size_t j = 0; j < i; ++j) frameBefore |= kParts[j] == Part{row.in};
+    if (!frameBefore) return false;
   }
   return true;
 }
@@ -122,16 +167,64 @@ constexpr bool WholePixels() {
 }
 
 static_assert(EveryPartHasOneRow());
-static_assert(EveryLiveRowIsAPart());
+static_assert(FramesFirstAndSpokenLabels());
 static_assert(WholePixels());
+
+// Where a row falls in the visiting order: boxes and buttons by their tab
+// position, a frame at its first box, then the rest, then the credit.
+enum class Visit { Control, Rest, Credit };
+struct VisitKey {
+  Visit visit;
+  int tab;
+  constexpr bool operator<(const VisitKey& other) const {
+    return visit != other.visit ? visit < other.visit : tab < other.tab;
+  }
+};
+constexpr bool TakesFocus(const WidgetRow& row) {
+  return row.kind == WidgetKind::TextBox || row.kind == WidgetKind::Button;
+}
+constexpr VisitKey KeyOf(std::size_t i) {
+  const WidgetRow& row = kWidgets[i];
+  if (std::holds_alternative<Control>(kParts[i]) && !TakesFocus(row))
+    return {Visit::Credit, row.tab};
+  if (TakesFocus(row)) return {Visit::Control, row.tab};
+  if (std::holds_alternative<Container>(kParts[i])) {
+    VisitKey first{Visit::Rest, row.tab};
+    for (std::size_t j = 0; j < kWidgetCount; ++j) {
+      const VisitKey inner{Visit::Control, kWidgets[j].tab};
+      if (kParts[i] == Part{kWidgets[j].in} && TakesFocus(kWidgets[j]) && inner < first)
+        first = inner;
+    }
+    return first;
+  }
+  return {Visit::Rest, row.tab};
+}
 
 }  // namespace
 
-const WidgetRow* RowNamed(std::string_view name) noexcept {
-  for (const WidgetRow& row : kWidgets) {
-    if (row.name == name) return &row;
+constexpr std::array<const WidgetRow*, kWidgetCount> kTabOrder = [] {
+  std::array<std::size_t, kWidgetCount> order{};
+  for (std::size_t i = 0; i < kWidgetCount; ++i) {
+    std::size_t at = i;  // insertion sort: stable, and small enough
+    for (; at > 0 && KeyOf(i) < KeyOf(order[at - 1]); --at) order[at] = order[at - 1];
+    order[at] = i;
   }
-  return nullptr;
+  std::array<const WidgetRow*, kWidgetCount> rows{};
+  for (std::size_t i = 0; i < kWidgetCount; ++i) rows[i] = &kWidgets[order[i]];
+  return rows;
+}();
+
+Part PartOf(const WidgetRow& row) noexcept {
+  return kParts[IndexOf(row)];
+}
+const WidgetRow& RowOf(Field field) noexcept {
+  return kWidgets[kFieldRows[static_cast<std::size_t>(field)]];
+}
+const WidgetRow& RowOf(Control control) noexcept {
+  return kWidgets[kControlRows[static_cast<std::size_t>(control)]];
+}
+const WidgetRow& RowOf(Indicator indicator) noexcept {
+  return kWidgets[kIndicatorRows[static_cast<std::size_t>(indicator)]];
 }
 
 }  // namespace lumiq

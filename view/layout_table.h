@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <variant>
 
 #include "form/controls.h"
 
@@ -71,13 +72,37 @@ struct WidgetRow {
   int tab;  // position in the keyboard focus order; -1 for the swatch
   FontStyle font;
   bool wraps;  // only the efficacy note wraps its caption
+  // How a screen reader reads a label whose caption reads badly (line-break
+  // hyphens); empty for the rest, whose texts are keyed by their model part.
+  std::string_view spoken = {};
 };
 
 // Every widget in creation order: frames before the text boxes that lie
 // inside them, so those boxes are drawn above the frames. Every part of the
 // model has exactly one row of its kind, and every box, button and swatch row
 // is a part of the model (checked at compile time).
-extern const std::array<WidgetRow, 26> kWidgets;
+inline constexpr std::size_t kWidgetCount = 26;
+extern const std::array<WidgetRow, kWidgetCount> kWidgets;
+
+// What a row shows: a part of the model, a frame, or nothing (a plain label).
+// Found from the rows' names once, at compile time; every row of a box,
+// button, swatch or frame has its part (checked where the table is defined).
+using Part = std::variant<std::monostate, Field, Control, Indicator, Container>;
+[[nodiscard]] Part PartOf(const WidgetRow& row) noexcept;
+
+// The row of each part, and a row's place in the table.
+[[nodiscard]] const WidgetRow& RowOf(Field field) noexcept;
+[[nodiscard]] const WidgetRow& RowOf(Control control) noexcept;
+[[nodiscard]] const WidgetRow& RowOf(Indicator indicator) noexcept;
+[[nodiscard]] inline std::size_t IndexOf(const WidgetRow& row) noexcept {
+  return static_cast<std::size_t>(&row - kWidgets.data());
+}
+
+// Every row in the order the views visit them: the boxes and buttons in tab
+// order, each frame where its first box is, then the rest by tab position,
+// and the credit label last. The window's tab chain is the rows that take
+// the focus; the page's document order is the whole list.
+extern const std::array<const WidgetRow*, kWidgetCount> kTabOrder;
 
 // A row's place in pixels, relative to its container.
 struct PixelRect {
@@ -86,9 +111,6 @@ struct PixelRect {
 [[nodiscard]] constexpr PixelRect PixelsOf(const WidgetRow& row) noexcept {
   return {ToPixels(row.left), ToPixels(row.top), ToPixels(row.width), ToPixels(row.height)};
 }
-
-// The row of the named widget, or nullptr.
-[[nodiscard]] const WidgetRow* RowNamed(std::string_view name) noexcept;
 
 // Where the keyboard focus starts: the first enabled widget in tab order.
 inline constexpr Control kFirstFocus = Control::C_mlm;

@@ -2,23 +2,33 @@
 // the tooltips that say what each box expects, and how a message reads.
 #pragma once
 
-#include <span>
+#include <array>
 #include <string>
 #include <string_view>
+
+#include "form/controls.h"
+#include "view/layout_table.h"
 
 namespace lumiq {
 
 struct WidgetText {
-  std::string_view name;            // the widget's control name
-  std::string_view accessibleName;  // from the caption that labels the widget
-  std::string_view toolTip;         // empty for a label
+  std::string_view accessibleName;  // empty: the caption names the widget
+  std::string_view toolTip;         // empty: none
   bool announced = false;           // a result: read out when the model writes it
 };
 
-[[nodiscard]] std::span<const WidgetText> AllWidgetTexts() noexcept;
+// The texts of each part of the model.
+[[nodiscard]] const WidgetText& TextsOf(Field field) noexcept;
+[[nodiscard]] const WidgetText& TextsOf(Control control) noexcept;
+[[nodiscard]] const WidgetText& TextsOf(Indicator indicator) noexcept;
+// A row's texts: its part's, or a label's spoken form; none for the rest.
+[[nodiscard]] WidgetText TextsOf(const WidgetRow& row) noexcept;
 
-// The texts of the named widget, or nullptr when it has none.
-[[nodiscard]] const WidgetText* WidgetTextsOf(std::string_view name) noexcept;
+// What describes a box whose text is clipped, in this order: the whole text,
+// then the box's own tooltip. Each view joins them its own way.
+enum class ClippedPart { Text, ToolTip };
+inline constexpr std::array<ClippedPart, 2> kClippedDescription = {ClippedPart::Text,
+                                                                   ClippedPart::ToolTip};
 
 // A message as a view shows it: the model breaks its lines with a carriage
 // return, which views show as a line feed. Allocates the result.

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "form/form_model.h"
+#include "view/view_change.h"
 #include "view/widget_texts.h"
 
 namespace lumiq::web {
@@ -41,27 +42,26 @@ int LengthOf(std::string_view text) {
 }
 
 // Tells the page's view of every change, under the controls' names.
-class PageObserver final : public FormObserver {
- public:
-  void OnTextChanged(Field field, const std::string& text) override {
-    const std::string_view name = NameOf(field);
-    ViewText(name.data(), LengthOf(name), text.data(), LengthOf(text));
-  }
-  void OnEnabledChanged(Field field, bool enabled) override {
-    const std::string_view name = NameOf(field);
-    ViewEnabled(name.data(), LengthOf(name), enabled);
-  }
-  void OnEnabledChanged(Control control, bool enabled) override {
-    const std::string_view name = NameOf(control);
-    ViewEnabled(name.data(), LengthOf(name), enabled);
-  }
-  void OnInvisibleShownChanged(bool shown) override {
-    const std::string_view name = NameOf(Indicator::Invisible);
-    ViewShown(name.data(), LengthOf(name), shown);
-  }
-  void OnSwatchColorChanged(ColorRef color) override {
-    const std::string_view name = NameOf(Indicator::Color);
-    ViewColor(name.data(), LengthOf(name), RedOf(color), GreenOf(color), BlueOf(color));
+class PageObserver final : public ViewChangeObserver {
+ protected:
+  void OnViewChange(const ViewChange& change) override {
+    const char* name = change.name.data();
+    const int nameLength = LengthOf(change.name);
+    switch (change.kind) {
+      case ChangeKind::Text:
+        ViewText(name, nameLength, change.text.data(), LengthOf(change.text));
+        break;
+      case ChangeKind::Enabled:
+        ViewEnabled(name, nameLength, change.on);
+        break;
+      case ChangeKind::Shown:
+        ViewShown(name, nameLength, change.on);
+        break;
+      case ChangeKind::Color:
+        ViewColor(name, nameLength, RedOf(change.color), GreenOf(change.color),
+                  BlueOf(change.color));
+        break;
+    }
   }
 };
 

@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "core/numeric_text.h"
 #include "form/controls.h"
 #include "form/form_model.h"
 #include "view/layout_table.h"
+#include "view/view_change.h"
 #include "view/widget_texts.h"
 
 namespace lumiq::web {
@@ -97,33 +99,31 @@ class JsonWriter {
 
 // The model's reports of its start state, each as the page's view takes it:
 // [kind, control name, values...].
-class StartRecorder final : public FormObserver {
+class StartRecorder final : public ViewChangeObserver {
  public:
   explicit StartRecorder(JsonWriter& json) : m_json(json) {}
-  void OnTextChanged(Field field, const std::string& text) override {
-    Report("text", NameOf(field)).String(text).Close(']');
-  }
-  void OnEnabledChanged(Field field, bool enabled) override {
-    Report("enabled", NameOf(field)).Bool(enabled).Close(']');
-  }
-  void OnEnabledChanged(Control control, bool enabled) override {
-    Report("enabled", NameOf(control)).Bool(enabled).Close(']');
-  }
-  void OnInvisibleShownChanged(bool shown) override {
-    Report("shown", NameOf(Indicator::Invisible)).Bool(shown).Close(']');
-  }
-  void OnSwatchColorChanged(ColorRef color) override {
-    Report("color", NameOf(Indicator::Color))
-        .Number(RedOf(color))
-        .Number(GreenOf(color))
-        .Number(BlueOf(color))
-        .Close(']');
+
+ protected:
+  void OnViewChange(const ViewChange& change) override {
+    m_json.Open('[').String(NameOf(change.kind)).String(change.name);
+    switch (change.kind) {
+      case ChangeKind::Text:
+        m_json.String(change.text);
+        break;
+      case ChangeKind::Enabled:
+      case ChangeKind::Shown:
+        m_json.Bool(change.on);
+        break;
+      case ChangeKind::Color:
+        m_json.Number(RedOf(change.color))
+            .Number(GreenOf(change.color))
+            .Number(BlueOf(change.color));
+        break;
+    }
+    m_json.Close(']');
   }
 
  private:
-  JsonWriter& Report(std::string_view kind, std::string_view name) {
-    return m_json.Open('[').String(kind).String(name);
-  }
   JsonWriter& m_json;
 };
 
@@ -143,7 +143,7 @@ std::string Layout() {
   json.Key("widgets").Open('[');
   for (const WidgetRow& row : kWidgets) {
     const PixelRect pixels = PixelsOf(row);
-    const WidgetText* texts = WidgetTextsOf(row.name);
+    const WidgetText texts = TextsOf(row);
     json.Open('{');
     json.Key("name").String(row.name).Key("kind").String(KindName(row.kind));
     json.Key("container").String(NameOf(row.in)).Key("caption").String(row.caption);
@@ -153,11 +153,21 @@ std::string Layout() {
     json.Key("points").Number(FontOf(row.font).points).Key("bold").Bool(FontOf(row.font).bold);
     json.Key("wraps").Bool(row.wraps);
     // A label that is a control of the model (the credit) answers clicks.
-    json.Key("clickable").Bool(row.kind == WidgetKind::Label && ControlNamed(row.name).has_value());
-    json.Key("accessibleName").String(texts ? texts->accessibleName : "");
-    json.Key("toolTip").String(texts ? texts->toolTip : "");
-    json.Key("announced").Bool(texts != nullptr && texts->announced);
+    json.Key("clickable")
+        .Bool(row.kind == WidgetKind::Label && std::holds_alternative<Control>(PartOf(row)));
+    json.Key("accessibleName").String(texts.accessibleName);
+    json.Key("toolTip").String(texts.toolTip);
+    json.Key("announced").Bool(texts.announced);
     json.Close('}');
+  }
+  json.Close(']');
+  // The document's order, which is also the tab order.
+  json.Key("order").Open('[');
+  for (const WidgetRow* row : kTabOrder) json.String(row->name);
+  json.Close(']');
+  json.Key("clippedDescription").Open('[');
+  for (const ClippedPart part : kClippedDescription) {
+    json.String(part == ClippedPart::Text ? "text" : "toolTip");
   }
   json.Close(']');
   // Replaying shows no message.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form/form_model.h"
+#include "view/view_change.h"
 
 namespace lumiq::testing_support {
 
@@ -24,28 +25,28 @@ struct FormDriver {
 };
 
 // Records every notification as one line, in order.
-class RecordingObserver : public FormObserver {
+class RecordingObserver : public ViewChangeObserver {
  public:
   std::vector<std::string> events;
 
-  void OnTextChanged(Field field, const std::string& text) override {
-    events.push_back("text " + Name(field) + "=" + text);
+ protected:
+  void OnViewChange(const ViewChange& change) override {
+    const std::string name(change.name);
+    switch (change.kind) {
+      case ChangeKind::Text:
+        events.push_back("text " + name + "=" + std::string(change.text));
+        break;
+      case ChangeKind::Enabled:
+        events.push_back((change.on ? "enable " : "disable ") + name);
+        break;
+      case ChangeKind::Shown:
+        events.push_back((change.on ? "show " : "hide ") + name);
+        break;
+      case ChangeKind::Color:
+        events.push_back("color " + std::to_string(change.color));
+        break;
+    }
   }
-  void OnEnabledChanged(Field field, bool enabled) override {
-    events.push_back((enabled ? "enable " : "disable ") + Name(field));
-  }
-  void OnEnabledChanged(Control control, bool enabled) override {
-    events.push_back((enabled ? "enable " : "disable ") + Name(control));
-  }
-  void OnInvisibleShownChanged(bool shown) override {
-    events.push_back(shown ? "show Invisible" : "hide Invisible");
-  }
-  void OnSwatchColorChanged(ColorRef color) override {
-    events.push_back("color " + std::to_string(color));
-  }
-
-  static std::string Name(Field field) { return std::string(NameOf(field)); }
-  static std::string Name(Control control) { return std::string(NameOf(control)); }
 };
 
 }  // namespace lumiq::testing_support

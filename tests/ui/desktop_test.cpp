@@ -59,12 +59,12 @@ class DesktopTest : public QObject {
   // button and the credit label by its caption.
   void accessibleNames_data() {
     QTest::addColumn<QString>("name");
-    for (const WidgetText& text : AllWidgetTexts()) {
-      QTest::newRow(std::string(text.name).c_str()) << ToQString(text.accessibleName);
-    }
-    for (const Control control : kAllControls) {
-      QTest::newRow(std::string(NameOf(control)).c_str())
-          << ToQString(RowNamed(NameOf(control))->caption);
+    for (const WidgetRow& row : kWidgets) {
+      const std::string_view name = TextsOf(row).accessibleName;
+      const bool control = std::holds_alternative<Control>(PartOf(row));
+      if (!name.empty() || control) {
+        QTest::newRow(std::string(row.name).c_str()) << ToQString(control ? row.caption : name);
+      }
     }
   }
 

@@ -1,0 +1,52 @@
+// The model's changes as one kind of record, under the control names both
+// views use: what the page's engine, its start recorder and the tests take.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/color_ref.h"
+#include "form/form_model.h"
+
+namespace lumiq {
+
+enum class ChangeKind { Text, Enabled, Shown, Color };
+
+// The page's name for each kind of change.
+[[nodiscard]] constexpr std::string_view NameOf(ChangeKind kind) noexcept {
+  switch (kind) {
+    case ChangeKind::Text:
+      return "text";
+    case ChangeKind::Enabled:
+      return "enabled";
+    case ChangeKind::Shown:
+      return "shown";
+    case ChangeKind::Color:
+      break;
+  }
+  return "color";
+}
+
+struct ViewChange {
+  ChangeKind kind;
+  std::string_view name;    // the control name of what changed
+  std::string_view text;    // Text: the new text
+  bool on = false;          // Enabled, Shown: the new flag
+  ColorRef color = kBlack;  // Color: the new colour
+};
+
+// An observer that hands on each change as a record; the record's views are
+// valid during the call only.
+class ViewChangeObserver : public FormObserver {
+ public:
+  void OnTextChanged(Field field, const std::string& text) final;
+  void OnEnabledChanged(Field field, bool enabled) final;
+  void OnEnabledChanged(Control control, bool enabled) final;
+  void OnInvisibleShownChanged(bool shown) final;
+  void OnSwatchColorChanged(ColorRef color) final;
+
+ protected:
+  virtual void OnViewChange(const ViewChange& change) = 0;
+};
+
+}  // namespace lumiq
