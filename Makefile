@@ -83,7 +83,7 @@ web-serve: web
 # The same browser tests in Chromium, Firefox ESR and WebKitGTK (WebKit's
 # MiniBrowser needs a display: a virtual one). LUMIQ_ENGINES=chromium picks one.
 web-test: web web-test-deps
-	cd web/tests && ../../scripts/with-xvfb node --test --test-concurrency=1 build.test.mjs page.test.mjs hosting.test.mjs
+	cd web/tests && ../../scripts/with-xvfb node --test --test-concurrency=1 modules.test.mjs build.test.mjs page.test.mjs hosting.test.mjs
 
 web-test-deps:
 	cd web/tests && npm ci --no-audit --no-fund --loglevel=error

@@ -1,7 +1,7 @@
 # Writes OUTPUT, the page, from DIR/index.html with DIR/lumiq.css, the script,
 # the layout (the output of the command WRITE_LAYOUT) and the engine put in its
-# place. The script is DIR/page/*.js, then DIR/lumiq.js, which declares the
-# state they share and starts the page. The engine is ENGINE, its script, and
+# place. The script is DIR/lumiq.js and the modules it imports, bundled by
+# ESBUILD into one minified function. The engine is ENGINE, its script, and
 # the .wasm beside it, which the command NODE (node and its options) writes in
 # base64.
 execute_process(COMMAND ${WRITE_LAYOUT} OUTPUT_VARIABLE LUMIQ_LAYOUT
@@ -18,13 +18,12 @@ if(failed OR LUMIQ_ENGINE_CODE STREQUAL "")
 endif()
 file(READ ${ENGINE} LUMIQ_ENGINE)
 file(READ ${DIR}/lumiq.css LUMIQ_STYLE)
-file(GLOB parts ${DIR}/page/*.js)
-list(SORT parts)
-set(LUMIQ_SCRIPT "")
-foreach(part IN LISTS parts ITEMS ${DIR}/lumiq.js)
-  file(READ ${part} text)
-  string(APPEND LUMIQ_SCRIPT "${text}\n")
-endforeach()
+execute_process(COMMAND ${ESBUILD} ${DIR}/lumiq.js --bundle --format=iife --global-name=LumiqPage
+                        --minify --log-level=warning
+                OUTPUT_VARIABLE LUMIQ_SCRIPT RESULT_VARIABLE failed)
+if(failed OR LUMIQ_SCRIPT STREQUAL "")
+  message(FATAL_ERROR "${ESBUILD} could not bundle ${DIR}/lumiq.js: ${failed}")
+endif()
 # Any of them would end its element early.
 foreach(part IN ITEMS LUMIQ_STYLE LUMIQ_ENGINE LUMIQ_SCRIPT LUMIQ_LAYOUT)
   string(TOLOWER "${${part}}" text)

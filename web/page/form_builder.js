@@ -1,6 +1,6 @@
 // Builds the form's elements from the layout table the page carries, each
-// where the window has it, in the window's tab order, and wires each control
-// to the engine. (The state it fills is declared in lumiq.js.)
+// where the window has it, in the order the layout gives (the window's tab
+// order), and wires each control to the handlers it is given.
 
 // Every length scales with --scale: 1 on a desktop, larger on a phone.
 function place(element, widget) {
@@ -15,50 +15,48 @@ function place(element, widget) {
   if (widget.toolTip) element.title = widget.toolTip;
 }
 
-function caption(element, text, fit) {
+function caption(element, text, fitted) {
   const span = document.createElement("span");
   span.textContent = text;
   element.append(span);
-  if (fit) fitted.push(span);
+  fitted?.push(span);
   return span;
 }
 
+// Each builder takes the row, the handlers and the list of captions to fit.
 const builders = {
-  frame(widget) {
+  frame(widget, handlers, fitted) {
     const frame = document.createElement("div");
     frame.className = "frame";
     frame.setAttribute("role", "group");
     if (widget.caption) {
-      const span = caption(frame, widget.caption, true);
+      const span = caption(frame, widget.caption, fitted);
       span.className = "caption";
       span.id = `${widget.name}-caption`;
       frame.setAttribute("aria-labelledby", span.id);
     }
     return frame;
   },
-  text(widget) {
+  text(widget, { edit }) {
     const box = document.createElement("input");
     box.type = "text";
     box.autocomplete = "off";
     box.spellcheck = false;
     box.setAttribute("aria-label", widget.accessibleName);
-    box.addEventListener("input", () => {
-      setText(widget.name, box.value);
-      describeClipped(box);
-    });
+    box.addEventListener("input", () => edit(widget.name, box));
     return box;
   },
-  button(widget) {
+  button(widget, { click }, fitted) {
     const button = document.createElement("button");
     button.type = "button";
-    caption(button, widget.caption, true);
+    caption(button, widget.caption, fitted);
     button.addEventListener("click", () => click(widget.name));
     return button;
   },
-  label(widget) {
+  label(widget, { click }, fitted) {
     const label = document.createElement("div");
     label.className = widget.wraps ? "label wraps" : "label";
-    const shown = caption(label, widget.caption, !widget.wraps);
+    const shown = caption(label, widget.caption, widget.wraps ? null : fitted);
     // A caption drawn with line-break hyphens is read as its plain sentence.
     if (widget.accessibleName && widget.accessibleName !== widget.caption) {
       shown.setAttribute("aria-hidden", "true");
@@ -67,7 +65,7 @@ const builders = {
       spoken.textContent = widget.accessibleName;
       label.append(spoken);
     }
-    if (widget.clickable) makeClickable(label);
+    if (widget.clickable) makeClickable(label, () => click(widget.name));
     return label;
   },
   swatch(widget) {
@@ -81,57 +79,54 @@ const builders = {
 
 // The credit label: one Tab stop after every control; a click, Enter or
 // Space shows the contact message.
-function makeClickable(label) {
+function makeClickable(label, click) {
   label.classList.add("clickable");
   label.setAttribute("role", "button");
   label.tabIndex = 0;
-  label.addEventListener("click", () => click(label.id));
+  label.addEventListener("click", click);
   label.addEventListener("keydown", (event) => {
     if (event.key === " ") event.preventDefault(); // no scrolling; acts on release
     if (event.key !== "Enter") return;
     // Otherwise the same key press would go on to press the dialog's OK.
     event.preventDefault();
-    click(label.id);
+    click();
   });
   label.addEventListener("keyup", (event) => {
-    if (event.key === " ") click(label.id);
+    if (event.key === " ") click();
   });
 }
 
-// Where an element stands in the DOM, and so in the tab order: controls by
-// the window's tab order, a frame where its first control is, the credit
-// after every control, the rest after the controls of their container.
-function orderKey(widget) {
-  if (widget.clickable) return Number.MAX_SAFE_INTEGER;
-  if (widget.kind === "frame") {
-    const inside = [...widgets.values()].filter((w) => w.container === widget.name && isControl(w));
-    if (inside.length > 0) return Math.min(...inside.map((w) => w.tab));
-  }
-  return isControl(widget) ? widget.tab : 1000 + Math.max(widget.tab, 0);
-}
-function isControl(widget) {
+// A box or a button: what the model enables and disables. (The credit label
+// answers clicks too, and is always live.)
+export function isControl(widget) {
   return widget.kind === "text" || widget.kind === "button";
 }
 
-function build(layout) {
-  layoutWidth = layout.width;
+function styleRoot(root, layout) {
   root.style.setProperty("--greyed-text", layout.disabledText);
   root.style.setProperty("--form-width", `${layout.width}px`);
   root.style.setProperty("--form-height", `${layout.height}px`);
   root.style.fontFamily = [...layout.fontFamilies, "sans-serif"]
     .map((family) => (family.includes(" ") ? `"${family}"` : family))
     .join(", ");
-  for (const widget of layout.widgets) widgets.set(widget.name, widget);
-  for (const widget of layout.widgets) {
-    const element = builders[widget.kind](widget);
-    place(element, widget);
-    elements.set(widget.name, element);
-  }
+}
+
+// The built form: its elements and rows by control name, and the captions
+// to fit. `handlers.edit(name, box)` hears the user's edits and
+// `handlers.click(name)` the clicks.
+export function build(root, layout, handlers) {
+  styleRoot(root, layout);
+  const form = { width: layout.width, elements: new Map(), widgets: new Map(), fitted: [] };
   const containers = new Map([["Lumiq", root]]);
   for (const widget of layout.widgets) {
-    if (widget.kind === "frame") containers.set(widget.name, elements.get(widget.name));
+    const element = builders[widget.kind](widget, handlers, form.fitted);
+    place(element, widget);
+    form.elements.set(widget.name, element);
+    form.widgets.set(widget.name, widget);
+    if (widget.kind === "frame") containers.set(widget.name, element);
   }
-  const ordered = [...layout.widgets].sort((a, b) => orderKey(a) - orderKey(b));
-  for (const widget of ordered) containers.get(widget.container).append(elements.get(widget.name));
-  root.addEventListener("focusin", (event) => (lastFocused = event.target));
+  for (const name of layout.order) {
+    containers.get(form.widgets.get(name).container).append(form.elements.get(name));
+  }
+  return form;
 }

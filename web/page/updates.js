@@ -24,7 +24,7 @@ function offerUpdate(registration) {
   });
 }
 
-function registerWorker() {
+export function registerWorker() {
   if (!("serviceWorker" in navigator)) return;
   navigator.serviceWorker
     .register("sw.js")

@@ -1,0 +1,78 @@
+// The engine: the form model compiled to WebAssembly, carried in the page as
+// base64 and started within the task that draws the form; within 10 s it is
+// live, or says why not.
+
+const kStartLimitMs = 10000;
+
+// The engine's wasm, decoded natively where the browser can.
+function decode(code) {
+  if (typeof Uint8Array.fromBase64 === "function") return Uint8Array.fromBase64(code);
+  return Uint8Array.from(atob(code), (c) => c.charCodeAt(0));
+}
+
+// Compiled and started within the task that draws the form, so that the form
+// is live at its first paint; a browser that refuses to compile so large a
+// module on the main thread (older Chromium: a RangeError) does it off it.
+function instantiate(bytes, imports, receive, reject) {
+  try {
+    let code;
+    try {
+      code = new WebAssembly.Module(bytes);
+    } catch (error) {
+      if (!(error instanceof RangeError)) throw error;
+      WebAssembly.instantiate(bytes, imports).then(({ module, instance }) => receive(instance, module), reject);
+      return;
+    }
+    receive(new WebAssembly.Instance(code, imports), code);
+  } catch (error) {
+    reject(error); // the engine's own script would only log it, and wait
+  }
+}
+
+// Starts the engine from `factory` (its script's) and the base64 `code`, and
+// hands it the page's `showMessage` and `view`. Nothing keeps the code after.
+export function startEngine(factory, code, { showMessage, view }) {
+  return new Promise((resolve, reject) => {
+    if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
+    const limit = setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
+    factory({
+      showMessage,
+      view,
+      onAbort: (what) => reject(new Error(String(what))),
+      instantiateWasm(imports, receive) {
+        const bytes = decode(code);
+        code = null; // read once
+        instantiate(bytes, imports, receive, reject);
+        return {};
+      },
+    }).then(resolve, reject).finally(() => clearTimeout(limit));
+  });
+}
+
+// The page's own reasons as they are; the browser's with their kind
+// ("CompileError: ..."), which their text alone may not say.
+export function reasonOf(error) {
+  if (!(error instanceof Error)) return String(error);
+  return error.name === "Error" ? error.message : `${error.name}: ${error.message}`;
+}
+
+// A user's edit. The text goes through the engine's heap, not its stack
+// (as ccall's strings do), since a paste may be of any length.
+export function setText(engine, name, text) {
+  const heap = [name, text].map((s) => {
+    const bytes = engine.lengthBytesUTF8(s) + 1;
+    const address = engine._malloc(bytes);
+    engine.stringToUTF8(s, address, bytes);
+    return address;
+  });
+  try {
+    engine._lumiq_set_text(...heap);
+  } finally {
+    heap.forEach((address) => engine._free(address));
+  }
+}
+
+// A click's handler, which may wait for a message: its completion.
+export function runClick(engine, name) {
+  return engine.ccall("lumiq_click", null, ["string"], [name], { async: true });
+}
