@@ -103,7 +103,9 @@ for (const engine of ENGINES) {
 
     test("a new version is offered, then shown whole; other applications' caches survive", async () => {
       const dir = copyOfBuild();
-      const own = await serve(dir);
+      // Cacheable for a year, as many hosts serve files: the new version's
+      // files must still come from the network.
+      const own = await serve(dir, { cache: "max-age=31536000" });
       const s = await launch(engine);
       const build = () => s.evaluate(() => getComputedStyle(document.documentElement).getPropertyValue("--lumiq-build").trim());
       try {

@@ -30,8 +30,9 @@ addEventListener("unhandledrejection", (e) => __lumiqErrors.push(String(e.reason
 </script>`;
 
 // `head` is more markup to put first in every page's head (a measuring hook);
-// `hooks: false` serves the pages as they are, for measuring them.
-export async function serve(root, { gzip = false, head = "", hooks = true } = {}) {
+// `hooks: false` serves the pages as they are, for measuring them; `cache` is
+// every answer's Cache-Control.
+export async function serve(root, { gzip = false, head = "", hooks = true, cache = "no-cache" } = {}) {
   const server = http.createServer(async (request, response) => {
     const url = new URL(request.url, "http://localhost");
     let file = path.join(server.root, decodeURIComponent(url.pathname));
@@ -39,7 +40,7 @@ export async function serve(root, { gzip = false, head = "", hooks = true } = {}
     try {
       if ((await fs.stat(file)).isDirectory()) file = path.join(file, "index.html");
       const type = TYPES[path.extname(file)] ?? "application/octet-stream";
-      const headers = { "Content-Type": type, "Cache-Control": "no-cache" };
+      const headers = { "Content-Type": type, "Cache-Control": cache };
       let body;
       if (hooks && type.startsWith("text/html")) {
         body = Buffer.from((await fs.readFile(file, "utf8")).replace("<head>", `<head>${ERROR_HOOK}${head}`));
