@@ -98,7 +98,7 @@ class Builder {
   }
 
   FormWidgets m_widgets;
-  std::array<QWidget*, 3> m_containers{};  // by Container; frames precede their rows
+  std::array<QWidget*, kContainerCount> m_containers{};  // by Container; frames precede their rows
 };
 
 }  // namespace

@@ -27,6 +27,7 @@ enum class WidgetKind { TextBox, Button, Label, Frame, Swatch };
 
 // A widget's container; frames place children from their outer corner.
 enum class Container { Window, Frame1, Extra };
+inline constexpr std::size_t kContainerCount = 3;
 
 // The container's control name: the form's own ("Lumiq") or the frame's.
 [[nodiscard]] constexpr std::string_view NameOf(Container container) noexcept {

@@ -2,7 +2,7 @@
 // page carries (written by the build), forwards the user's edits and clicks
 // to the engine, and mirrors every change the engine reports; it decides
 // nothing about the form. The build bundles this module and its imports into
-// the page, which calls start() with the engine's script and code.
+// the page, which calls start() with the engine's script.
 
 import { describeClipped } from "./page/clipped.js";
 import { createClickQueue } from "./page/click_queue.js";
@@ -77,7 +77,7 @@ function goLive(root, status, page, layout) {
   page.form.elements.get(layout.firstFocus).focus();
 }
 
-async function startForm(factory, code) {
+async function startForm(factory) {
   const root = document.getElementById("Lumiq");
   const status = document.getElementById("status");
   const layout = JSON.parse(document.getElementById("layout").textContent);
@@ -86,7 +86,7 @@ async function startForm(factory, code) {
   fitToScreen(root, page);
   performance.mark?.("lumiq-drawn"); // built and laid out, not yet live
   try {
-    page.engine = await startEngine(factory, code, page);
+    page.engine = await startEngine(factory, page);
   } catch (error) {
     page.form.fitted.length = 0; // its captions are not fitted again on a resize
     showFailure(root, status, error);
@@ -99,10 +99,10 @@ async function startForm(factory, code) {
 // The service worker caches every file: it waits until the form is live (or
 // has said why not) and the page has loaded, so as not to compete with the
 // start, and then runs in a task of its own.
-export function start(factory, code) {
+export function start(factory) {
   const loaded = new Promise((resolve) => {
     if (document.readyState === "complete") resolve();
     else addEventListener("load", resolve, { once: true });
   });
-  Promise.all([startForm(factory, code), loaded]).then(() => setTimeout(registerWorker));
+  Promise.all([startForm(factory), loaded]).then(() => setTimeout(registerWorker));
 }

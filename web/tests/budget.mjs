@@ -5,7 +5,7 @@
 // with one <input>; the time to a live form at 400 kbit/s with 400 ms latency,
 // gzip copies served; and Lighthouse's scores, median of 5 runs. It fails
 // when the size or Chromium's start is over budget.
-//   make web-budget
+//   make web-budget [LUMIQ_BUDGET_BASELINE=an earlier build's build/web]
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -117,22 +117,29 @@ const bare = await serve(bareDir, { head: MARK });
 const formOnlyDir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-form-only-"));
 fs.cpSync(WEB_DIR, formOnlyDir, { recursive: true });
 const published = fs.readFileSync(path.join(WEB_DIR, "index.html"), "utf8");
-const formOnly = published.replace(/let engineCode = "[^"]+"/, 'let engineCode = ""');
+const formOnly = published.replace(/(id="engine-code">)[^<]+/, "$1");
 if (formOnly === published) throw new Error("no engine's wasm found in the page");
 fs.writeFileSync(path.join(formOnlyDir, "index.html"), formOnly);
 fs.writeFileSync(path.join(formOnlyDir, "index.html.gz"), zlib.gzipSync(formOnly, { level: 9 }));
 const formOnlyPage = await serve(formOnlyDir, { gzip: true, hooks: false });
 
+// An earlier build's page (LUMIQ_BUDGET_BASELINE, its build/web), to compare
+// a change's start with the start before it, in the same run.
+const earlierDir = process.env.LUMIQ_BUDGET_BASELINE;
+const earlier = earlierDir && (await serve(earlierDir, { gzip: true, hooks: false }));
+
 const rows = [["size of build/web, gzip, each file once (KB)", packed / 1024, SIZE_BUDGET / 1024]];
+if (earlier) rows.push(["size against the earlier build (KB)", packed / 1024, size(earlierDir) / 1024]);
 let startRatio = NaN;
 for (const engine of ENGINES) {
-  const drawn = [], live = [], formDrawn = [], baseline = [];
+  const drawn = [], live = [], formDrawn = [], baseline = [], earlierLive = [];
   for (let i = 0; i < LOADS; ++i) { // interleaved, so all see the same machine load
     const [d, l] = await startMs(engine, page.url, [DRAWN, LIVE]);
     drawn.push(d);
     live.push(l);
     formDrawn.push((await startMs(engine, formOnlyPage.url, [DRAWN]))[0]);
     baseline.push((await startMs(engine, bare.url, [LOADED]))[0]);
+    if (earlier) earlierLive.push((await startMs(engine, earlier.url, [LIVE]))[0]);
   }
   const byTime = (values) => [...values].sort((a, b) => a - b);
   const base = median(byTime(baseline));
@@ -142,6 +149,7 @@ for (const engine of ENGINES) {
   // The budget: what the engine adds to the form's own first draw.
   rows.push([`${engine}: live form vs drawn without the wasm (ms)`, median(byTime(live)), median(byTime(formDrawn))]);
   if (engine === "chromium") startRatio = rows.at(-1)[1] / rows.at(-1)[2];
+  if (earlier) rows.push([`${engine}: live form vs the earlier build (ms)`, median(byTime(live)), median(byTime(earlierLive))]);
 }
 rows.push(["chromium: live at 400 kbit/s, 400 ms latency (ms)", await slowNetworkMs(page.url), 5000]);
 
@@ -154,6 +162,7 @@ console.log(`Lighthouse 12.2.3, desktop: ${await lighthouseScores(page.url, desk
 await page.stop();
 await bare.stop();
 await formOnlyPage.stop();
+await earlier?.stop();
 fs.rmSync(bareDir, { recursive: true });
 fs.rmSync(formOnlyDir, { recursive: true });
 console.log(`start budget, Chromium: ${startRatio.toFixed(2)}x of at most ${START_BUDGET}x`);

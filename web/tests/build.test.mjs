@@ -49,14 +49,14 @@ for (const part of PAGE_PARTS) {
       assert.doesNotMatch(page, /@LUMIQ_\w+@/);
       assert.ok(page.includes(fs.readFileSync(path.join(dir, "lumiq.css"), "utf8")));
       // One classic script, its modules bundled in (a text of focus.js's),
-      // and no closing tag but the page's own two.
+      // and no closing tag but the page's own three.
       const script = page.slice(page.lastIndexOf("<script>") + 8, page.lastIndexOf("</script>"));
       assert.doesNotThrow(() => new vm.Script(script));
       assert.ok(script.includes("input, button, [role=button]"));
-      assert.equal(page.match(/<\/script/gi).length, 2);
+      assert.equal(page.match(/<\/script/gi).length, 3);
       assert.ok(page.includes('<script type="application/json" id="layout">{}</script>'));
       assert.ok(page.includes(fs.readFileSync(path.join(dir, "engine.js"), "utf8")));
-      assert.ok(page.includes(`"${Buffer.from(ENGINE["engine.wasm"], "latin1").toString("base64")}"`));
+      assert.ok(page.includes(`id="engine-code">${Buffer.from(ENGINE["engine.wasm"], "latin1").toString("base64")}<`));
     } finally {
       fs.rmSync(dir, { recursive: true });
     }

@@ -45,7 +45,7 @@ for (const engine of ENGINES) {
     const HOSTINGS = [
       { name: "in a browser without WebAssembly", head: "delete window.WebAssembly;", starts: false,
         says: /no WebAssembly/ },
-      { name: "with the engine's code damaged", edit: (page) => page.replace('LumiqEngine, "AGFzbQ', 'LumiqEngine, "AAAAAA'),
+      { name: "with the engine's code damaged", edit: (page) => page.replace('id="engine-code">AGFzbQ', 'id="engine-code">AAAAAA'),
         starts: false, says: /^Lumiq could not start: CompileError: ./ },
       // Older browsers: no native base64, and no compiling on the main thread.
       // Drawn as it starts while the engine compiles, only not yet live.
