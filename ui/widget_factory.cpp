@@ -31,10 +31,21 @@ class Builder {
     m_containers[static_cast<std::size_t>(Container::Window)] = &window;
   }
 
-  QWidget* Create(const WidgetRow& row) {
+  // Creates the row's widget, named, placed and in its font, and keeps it.
+  QWidget* Add(const WidgetRow& row) {
+    QWidget* widget = Create(row, ToQString(row.caption));
+    widget->setObjectName(ToQString(row.name));
+    widget->setGeometry(ToQRect(PixelsOf(row)));
+    widget->setFont(FontFor(row.font));
+    return m_widgets.rows[IndexOf(row)] = widget;
+  }
+
+  const FormWidgets& Widgets() const { return m_widgets; }
+
+ private:
+  QWidget* Create(const WidgetRow& row, const QString& caption) {
     QWidget* parent = m_containers[static_cast<std::size_t>(row.in)];
     const Part part = PartOf(row);
-    const QString caption = ToQString(row.caption);
     switch (row.kind) {
       case WidgetKind::Frame: {
         auto* frame = new QGroupBox(caption, parent);
@@ -45,7 +56,7 @@ class Builder {
         return m_widgets.buttons[static_cast<std::size_t>(std::get<Control>(part))] =
                    CreateButton(caption, parent);
       case WidgetKind::Label:
-        return CreateLabel(row, part, parent);
+        return CreateLabel(caption, row.wraps, part, parent);
       case WidgetKind::TextBox:
         return m_widgets.boxes[static_cast<std::size_t>(std::get<Field>(part))] = CreateBox(parent);
       case WidgetKind::Swatch:
@@ -54,9 +65,6 @@ class Builder {
     return nullptr;
   }
 
-  FormWidgets& Widgets() { return m_widgets; }
-
- private:
   static QPushButton* CreateButton(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setAutoDefault(false);  // Enter and Escape do nothing special
@@ -64,10 +72,9 @@ class Builder {
     return button;
   }
 
-  QLabel* CreateLabel(const WidgetRow& row, const Part& part, QWidget* parent) {
-    const QString caption = ToQString(row.caption);
+  QLabel* CreateLabel(const QString& caption, bool wraps, const Part& part, QWidget* parent) {
     QLabel* label = nullptr;
-    if (row.wraps) {
+    if (wraps) {
       label = new WrappedLabel(caption, parent);
     } else {
       // Any label can report clicks; only the credit label's are routed.
@@ -105,17 +112,11 @@ class Builder {
 
 FormWidgets BuildWidgets(QWidget& window) {
   Builder builder(window);
-  for (const WidgetRow& row : kWidgets) {
-    QWidget* widget = builder.Create(row);
-    widget->setObjectName(ToQString(row.name));
-    widget->setGeometry(ToQRect(PixelsOf(row)));
-    widget->setFont(FontFor(row.font));
-    builder.Widgets().rows[IndexOf(row)] = widget;
-  }
+  for (const WidgetRow& row : kWidgets) builder.Add(row);
   // The shared visiting order; of it, only boxes and buttons take the focus.
   QWidget* previous = nullptr;
   for (const WidgetRow* row : kTabOrder) {
-    QWidget* widget = builder.Widgets().rows[IndexOf(*row)];
+    QWidget* widget = &builder.Widgets().Of(*row);
     if (widget->focusPolicy() == Qt::NoFocus) continue;
     if (previous != nullptr) QWidget::setTabOrder(previous, widget);
     previous = widget;

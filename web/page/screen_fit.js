@@ -4,7 +4,7 @@
 
 import { fitCaptions } from "./caption_fit.js";
 
-export const kNarrowWidth = 480;
+const kNarrowWidth = 480;
 
 // The form's scale on a screen `viewportWidth` wide.
 export function scaleFor(viewportWidth, formWidth) {
