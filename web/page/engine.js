@@ -22,6 +22,9 @@ function decode(code) {
 // Compiled and started within the task that draws the form, so that the form
 // is live at its first paint; a browser that refuses to compile so large a
 // module on the main thread (older Chromium: a RangeError) does it off it.
+// Returns what the engine's runtime takes as its exports: those `receive`
+// made ready when started at once (newer runtimes keep only this), or none
+// yet.
 function instantiate(bytes, imports, receive, reject) {
   try {
     let code;
@@ -30,11 +33,12 @@ function instantiate(bytes, imports, receive, reject) {
     } catch (error) {
       if (!(error instanceof RangeError)) throw error;
       WebAssembly.instantiate(bytes, imports).then(({ module, instance }) => receive(instance, module), reject);
-      return;
+      return {};
     }
-    receive(new WebAssembly.Instance(code, imports), code);
+    return receive(new WebAssembly.Instance(code, imports), code) ?? {};
   } catch (error) {
     reject(error); // the engine's own script would only log it, and wait
+    return {};
   }
 }
 
@@ -49,8 +53,7 @@ export function startEngine(factory, { showMessage, view }) {
       view,
       onAbort: (what) => reject(new Error(String(what))),
       instantiateWasm(imports, receive) {
-        instantiate(decode(takeEngineCode()), imports, receive, reject);
-        return {};
+        return instantiate(decode(takeEngineCode()), imports, receive, reject);
       },
     }).then(resolve, reject).finally(() => clearTimeout(limit));
   });
