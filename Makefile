@@ -7,8 +7,10 @@ FUZZ_SECONDS ?= 60
 PYTHON ?= /usr/bin/python3
 
 PREFIX ?= /usr/local
+# The checks that build or start minimal Debian systems run chroot.
+AS_ROOT := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps build run test install dist lintian reproducible-check asan test-libcxx test-wasm fresh-check web web-serve web-test web-test-deps web-budget bench fuzz screenshot clean
+.PHONY: all deps build run test install dist lintian install-check reproducible-check asan test-libcxx test-wasm test-arm64 fresh-check web web-serve web-test web-test-page web-test-deps web-budget bench fuzz screenshot clean
 
 all: build
 
@@ -29,21 +31,26 @@ test: build
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# A release's files in dist/: the Debian package, the web page, the source and
-# their SHA256SUMS, stamped with the last commit's time.
-dist: deps
-	scripts/install-deps release
-	scripts/dist dist
+# A release's files in dist/: the Debian packages for amd64 and arm64, the web
+# page, the source and their SHA256SUMS, stamped with the last commit's time
+# and built in a clean Debian 12 build root (needs root, or sudo; caches the
+# build root).
+dist:
+	$(AS_ROOT) scripts/dist dist
 
-# The package as Debian's checker judges it: no error and no warning.
+# The packages as Debian's checker judges them: no error and no warning.
 lintian: dist
 	scripts/install-deps lintian
 	lintian --pedantic --info --fail-on error,warning dist/lumiq_*.deb
 
+# dist/'s packages installed with apt and started where Lumiq was never built:
+# amd64 on Debian 12 and 13, arm64 on arm64 Debian 12 under qemu-user.
+install-check:
+	$(AS_ROOT) scripts/install-check dist
+
 # Two builds of the current commit in two fresh clones, compared byte for byte.
-reproducible-check: deps
-	scripts/install-deps release
-	scripts/reproducible-check
+reproducible-check:
+	$(AS_ROOT) scripts/reproducible-check
 
 # Every test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
@@ -65,14 +72,21 @@ test-wasm:
 	cmake --build --preset wasm -j $(JOBS)
 	ctest --preset wasm -j $(JOBS)
 
+# The core, form and window tests cross-built for arm64 in the Debian 12 build
+# root and run there under qemu-user (needs root, or sudo).
+test-arm64:
+	$(AS_ROOT) scripts/test-arm64
+
 # `make test` as a new user runs it: in a clean clone inside a minimal Debian 12
-# with only git and make (needs root; caches the bootstrapped system).
+# and 13 with only git and make (needs root, or sudo; caches the bootstrapped
+# systems). The page is built on 13 too, into build/web-debian-13.
 fresh-check:
-	scripts/fresh-machine-check
+	$(AS_ROOT) scripts/fresh-machine-check 12
+	$(AS_ROOT) scripts/fresh-machine-check --page 13
 
 # The web page: build/web holds index.html and every asset beside it.
 web:
-	scripts/install-deps web
+	scripts/install-deps page
 	cmake --preset web
 	cmake --build --preset web -j $(JOBS)
 
@@ -85,7 +99,15 @@ web-serve: web
 web-test: web web-test-deps
 	cd web/tests && ../../scripts/with-xvfb node --test --test-concurrency=1 modules.test.mjs build.test.mjs page.test.mjs hosting.test.mjs
 
+# The page's browser tests on a page another system built, in PAGE_DIR (for
+# the one Debian 13 builds: make fresh-check first, PAGE_DIR=build/web-debian-13).
+web-test-page: web-test-deps
+	@test -n "$(PAGE_DIR)" || { echo "make web-test-page: say which page: PAGE_DIR=build/web-debian-13" >&2; exit 2; }
+	cd web/tests && LUMIQ_WEB_DIR=$(abspath $(PAGE_DIR)) ../../scripts/with-xvfb node --test --test-concurrency=1 page.test.mjs hosting.test.mjs
+
+# The browsers, and the npm packages that drive them.
 web-test-deps:
+	scripts/install-deps web
 	cd web/tests && npm ci --no-audit --no-fund --loglevel=error
 
 # The page's size, start-up time, load on a slow network and Lighthouse scores.
@@ -110,7 +132,7 @@ fuzz:
 # docs/screenshot-2x.png at a scale factor of 2, and docs/screenshot-web.png
 # of the page in headless Chromium.
 screenshot: build web
-	scripts/install-deps screenshot
+	scripts/install-deps screenshot web
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --mid-flow
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --2x

@@ -8,7 +8,11 @@ import http from "node:http";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 
-export const WEB_DIR = path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build/web");
+// The page under test: the one this checkout builds, or LUMIQ_WEB_DIR (a page
+// another system built).
+export const WEB_DIR = process.env.LUMIQ_WEB_DIR
+  ? path.resolve(process.env.LUMIQ_WEB_DIR)
+  : path.join(path.dirname(fileURLToPath(import.meta.url)), "../../build/web");
 
 const TYPES = {
   ".html": "text/html; charset=utf-8",
