@@ -22,9 +22,12 @@ for (const engine of ENGINES) {
         assert.ok(await waitUntil(() => s.evaluate(() => !!navigator.serviceWorker.controller), 20000),
                   "no service worker took control");
         await own.stop();
-        await openPage(s, own.url);
-        await typeInto(s, "Wavelength", "300");
-        assert.equal(await s.evaluate(() => !document.getElementById("Invisible").hidden), true);
+        // Also as a link with a query string (a campaign's, say) opens it.
+        for (const address of [own.url, `${own.url}?utm_source=lumiq`]) {
+          await openPage(s, address);
+          await typeInto(s, "Wavelength", "300");
+          assert.equal(await s.evaluate(() => !document.getElementById("Invisible").hidden), true, address);
+        }
         // Every file of the build, from the cache (the .gz copies are for hosts).
         const files = listFiles(WEB_DIR).filter((file) => !file.endsWith(".gz") && file !== "sw.js");
         assert.deepEqual(await s.evaluate((list) => Promise.all(list.map((file) =>
@@ -34,6 +37,7 @@ for (const engine of ENGINES) {
         assert.deepEqual(await s.installabilityErrors() ?? [], []);
       } finally {
         await s.close();
+        await own.stop(); // again: a failure while online would keep node waiting on it
       }
     });
 

@@ -26,6 +26,8 @@ export async function openPage(session, url) {
   await session.goto(url);
   assert.ok(await waitUntil(() => session.evaluate(() => document.getElementById("Lumiq").dataset.ready === "true")),
             "the form never got ready");
+  // Live, so no longer busy to a screen reader either.
+  assert.equal(await session.evaluate(() => document.getElementById("Lumiq").getAttribute("aria-busy")), null);
 }
 
 const AXE = fs.readFileSync(path.join(HERE, "node_modules/axe-core/axe.min.js"), "utf8");
