@@ -155,19 +155,24 @@ class BindingTest : public QObject {
   // elided end; the whole text is in the tooltip and the accessible
   // description, and is what a copy takes. A text that fits shows as it is.
   void longResultsShowTheirStart_data() {
+    QTest::addColumn<QString>("earlier");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("clipped");
     for (const Field field : kAllFields) {
       const std::string box(NameOf(field));
       for (const char* text :
            {"1.23456789012346E+20", "1000000000 lm/W", "-1.79769313486231E+308"}) {
-        QTest::addRow("%s %s", box.c_str(), text) << QString::fromLatin1(text) << true;
+        QTest::addRow("%s %s", box.c_str(), text) << QString() << QString::fromLatin1(text) << true;
       }
-      QTest::addRow("%s 64 mW", box.c_str()) << QStringLiteral("64 mW") << false;
+      QTest::addRow("%s 64 mW", box.c_str()) << QString() << QStringLiteral("64 mW") << false;
+      // A text that fits after one that did not: the old whole text goes.
+      QTest::addRow("%s 64 mW after a long one", box.c_str())
+          << QStringLiteral("1.23456789012346E+20") << QStringLiteral("64 mW") << false;
     }
   }
 
   void longResultsShowTheirStart() {
+    QFETCH(QString, earlier);
     QFETCH(QString, text);
     QFETCH(bool, clipped);
     const QString name =
@@ -175,6 +180,7 @@ class BindingTest : public QObject {
     const std::optional<Field> field = FieldNamed(name.toStdString());
     QVERIFY(field);
     m_ui->model.SetText(Field::Voltage, "x");  // no readout overwrites the text below
+    if (!earlier.isEmpty()) m_ui->model.SetText(*field, earlier.toStdString());
     m_ui->model.SetText(*field, text.toStdString());
     QLineEdit* box = m_ui->Box(name.toLatin1().constData());
     QCOMPARE(box->text(), text);
@@ -195,8 +201,8 @@ class BindingTest : public QObject {
     // The whole text first, then what the box expects.
     const QString toolTip = box->toolTip();
     QCOMPARE(toolTip.contains(text), clipped);
-    QVERIFY(!clipped ||
-            toolTip.indexOf(text) < toolTip.indexOf(ToQString(TextsOf(*field).toolTip)));
+    QVERIFY(clipped ? toolTip.indexOf(text) < toolTip.indexOf(ToQString(TextsOf(*field).toolTip))
+                    : toolTip == ToQString(TextsOf(*field).toolTip));
     QCOMPARE(box->accessibleDescription(), clipped ? text : QString());
     auto* eliding = qobject_cast<ElidingLineEdit*>(box);
     QVERIFY(eliding != nullptr);
