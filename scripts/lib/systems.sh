@@ -6,6 +6,8 @@
 #   new_system DEBIAN ARCH [NAME SETUP]  a clean system in a new folder: $system
 #   in_system ROOT COMMAND               COMMAND there, as a new login runs it
 #   new_build_root                       the Debian 12 build root: $system
+# However the script ends, no system or mount is left behind, and it says how
+# long it took.
 # DEBIAN is a release number (12, 13) or, for a run by hand, a codename that
 # debootstrap makes with its sid script (forky). SETUP is a function of this
 # shell, called with the new system's folder once, before it is cached under
@@ -29,6 +31,18 @@ codename() {
     *) echo "$1" ;;
   esac
 }
+
+systems_start=$(date +%s)
+systems_finish() {
+  local status=$?
+  trap - EXIT
+  systems_cleanup
+  echo "$(basename "$0"): $(($(date +%s) - systems_start)) s in all, exit status $status"
+  exit "$status"
+}
+trap systems_finish EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 systems_cleanup() {
   local i root
