@@ -1,120 +1,133 @@
-// Every part of the form that the model knows, by kind, and its control name:
-// the one table that the model, both views and the tests spell names from.
+// Every part of the form that the model knows, once: its control name, what
+// kind of control shows it and its start state. The model, both views and
+// the tests take names, kinds and start values from this one table.
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string_view>
+#include <variant>
 
 namespace lumiq {
 
 // Text boxes: their text and enabled flag live in the model.
 enum class Field { mcd, deg, mlm, Voltage, Current, Power, Efficiency, Wavelength };
-// What answers a click: the three buttons and the credit label.
+// What answers a click: the three buttons and the credit.
 enum class Control { C_mlm, C_mcd, Calculate, Label4 };
 // What the model sets and the user only sees: the warning label's visibility
 // and the swatch's colour.
 enum class Indicator { Invisible, Color };
 
-template <typename Key>
-struct Named {
-  Key key;
-  std::string_view name;
+// How a part is shown, and so how it answers: a box is typed in; a button and
+// a link are clicked, and only a button is ever disabled; a label and a
+// swatch only show.
+enum class PartKind { Box, Button, Link, Label, Swatch };
+
+using PartKey = std::variant<Field, Control, Indicator>;
+
+struct PartRow {
+  PartKey key;
+  std::string_view name;  // the window's control name
+  PartKind kind;
+  std::string_view startText;  // a box's text at start
+  bool startEnabled;           // a box or button: enabled at start; a label: shown
 };
 
-// In enumeration order; the names are the window's control names.
-inline constexpr std::array<Named<Field>, 8> kFieldNames = {{
-    {Field::mcd, "mcd"},
-    {Field::deg, "deg"},
-    {Field::mlm, "mlm"},
-    {Field::Voltage, "Voltage"},
-    {Field::Current, "Current"},
-    {Field::Power, "Power"},
-    {Field::Efficiency, "Efficiency"},
-    {Field::Wavelength, "Wavelength"},
+// Fields, then controls, then indicators, each in enumeration order: a part's
+// row is found by its number, with no search (checked below).
+// clang-format off
+inline constexpr std::array<PartRow, 14> kModelParts = {{
+    // The prompts are not numeric text, so nothing is computed at start.
+    {Field::mcd,          "mcd",        PartKind::Box,    "",             false},
+    {Field::deg,          "deg",        PartKind::Box,    "",             false},
+    {Field::mlm,          "mlm",        PartKind::Box,    "",             false},
+    {Field::Voltage,      "Voltage",    PartKind::Box,    "in Volts",     true},
+    {Field::Current,      "Current",    PartKind::Box,    "in milliAmps", true},
+    {Field::Power,        "Power",      PartKind::Box,    "",             false},
+    {Field::Efficiency,   "Efficiency", PartKind::Box,    "",             false},
+    {Field::Wavelength,   "Wavelength", PartKind::Box,    "in nm",        true},
+    {Control::C_mlm,      "C_mlm",      PartKind::Button, "",             true},
+    {Control::C_mcd,      "C_mcd",      PartKind::Button, "",             true},
+    {Control::Calculate,  "Calculate",  PartKind::Button, "",             false},
+    {Control::Label4,     "Label4",     PartKind::Link,   "",             true},
+    {Indicator::Invisible, "Invisible", PartKind::Label,  "",             false},
+    {Indicator::Color,    "Color",      PartKind::Swatch, "",             true},
 }};
-inline constexpr std::array<Named<Control>, 4> kControlNames = {{
-    {Control::C_mlm, "C_mlm"},
-    {Control::C_mcd, "C_mcd"},
-    {Control::Calculate, "Calculate"},
-    {Control::Label4, "Label4"},
-}};
-inline constexpr std::array<Named<Indicator>, 2> kIndicatorNames = {{
-    {Indicator::Invisible, "Invisible"},
-    {Indicator::Color, "Color"},
-}};
+// clang-format on
 
 namespace detail {
-template <typename Key, std::size_t N>
-constexpr std::array<Key, N> Keys(const std::array<Named<Key>, N>& table) {
-  std::array<Key, N> keys{};
-  for (std::size_t i = 0; i < N; ++i) keys[i] = table[i].key;
-  return keys;
-}
-template <typename Key, std::size_t N>
-constexpr bool InEnumerationOrder(const std::array<Named<Key>, N>& table) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (static_cast<std::size_t>(table[i].key) != i) return false;
-  }
-  return true;
-}
-template <typename Key, std::size_t N>
-constexpr std::optional<Key> Find(const std::array<Named<Key>, N>& table, std::string_view name) {
-  for (const Named<Key>& row : table) {
-    if (row.name == name) return row.key;
-  }
-  return std::nullopt;
+template <typename Key>
+constexpr std::size_t CountOf() {
+  std::size_t count = 0;
+  for (const PartRow& row : kModelParts) count += std::holds_alternative<Key>(row.key);
+  return count;
 }
 }  // namespace detail
 
-static_assert(detail::InEnumerationOrder(kFieldNames));
-static_assert(detail::InEnumerationOrder(kControlNames));
-static_assert(detail::InEnumerationOrder(kIndicatorNames));
+inline constexpr std::size_t kFieldCount = detail::CountOf<Field>();
+inline constexpr std::size_t kControlCount = detail::CountOf<Control>();
+inline constexpr std::size_t kIndicatorCount = detail::CountOf<Indicator>();
 
-inline constexpr std::array<Field, kFieldNames.size()> kAllFields = detail::Keys(kFieldNames);
-inline constexpr std::array<Control, kControlNames.size()> kAllControls =
-    detail::Keys(kControlNames);
-inline constexpr std::array<Indicator, kIndicatorNames.size()> kAllIndicators =
-    detail::Keys(kIndicatorNames);
-inline constexpr std::size_t kFieldCount = kAllFields.size();
-inline constexpr std::size_t kControlCount = kAllControls.size();
+// The row of a part: the one helper every per-part table is indexed through.
+[[nodiscard]] constexpr std::size_t PartIndex(Field field) noexcept {
+  return static_cast<std::size_t>(field);
+}
+[[nodiscard]] constexpr std::size_t PartIndex(Control control) noexcept {
+  return kFieldCount + static_cast<std::size_t>(control);
+}
+[[nodiscard]] constexpr std::size_t PartIndex(Indicator indicator) noexcept {
+  return kFieldCount + kControlCount + static_cast<std::size_t>(indicator);
+}
+[[nodiscard]] constexpr std::size_t PartIndex(const PartKey& key) noexcept {
+  return std::visit([](auto part) { return PartIndex(part); }, key);
+}
+template <typename Key>
+[[nodiscard]] constexpr const PartRow& PartOf(Key key) noexcept {
+  return kModelParts[PartIndex(key)];
+}
+
+// The one order check: every row sits where its number says.
+static_assert([] {
+  for (std::size_t i = 0; i < kModelParts.size(); ++i) {
+    if (PartIndex(kModelParts[i].key) != i) return false;
+  }
+  return true;
+}());
+
+// A box is a field and a field is a box; a clickable part is a control.
+static_assert([] {
+  for (const PartRow& row : kModelParts) {
+    const bool box = row.kind == PartKind::Box;
+    const bool clicked = row.kind == PartKind::Button || row.kind == PartKind::Link;
+    if (box != std::holds_alternative<Field>(row.key)) return false;
+    if (clicked != std::holds_alternative<Control>(row.key)) return false;
+    if (!box && !row.startText.empty()) return false;
+  }
+  return true;
+}());
+
+namespace detail {
+template <typename Key, std::size_t N>
+constexpr std::array<Key, N> AllOf() {
+  std::array<Key, N> keys{};
+  for (std::size_t i = 0; i < N; ++i) keys[i] = static_cast<Key>(i);
+  return keys;
+}
+}  // namespace detail
+
+inline constexpr auto kAllFields = detail::AllOf<Field, kFieldCount>();
+inline constexpr auto kAllControls = detail::AllOf<Control, kControlCount>();
+inline constexpr auto kAllIndicators = detail::AllOf<Indicator, kIndicatorCount>();
 
 // The control name of each part ("mcd", "C_mlm", "Color").
 [[nodiscard]] constexpr std::string_view NameOf(Field field) noexcept {
-  return kFieldNames[static_cast<std::size_t>(field)].name;
+  return PartOf(field).name;
 }
 [[nodiscard]] constexpr std::string_view NameOf(Control control) noexcept {
-  return kControlNames[static_cast<std::size_t>(control)].name;
+  return PartOf(control).name;
 }
 [[nodiscard]] constexpr std::string_view NameOf(Indicator indicator) noexcept {
-  return kIndicatorNames[static_cast<std::size_t>(indicator)].name;
+  return PartOf(indicator).name;
 }
-
-// The part a control name names, or nothing for a name that is not one.
-[[nodiscard]] constexpr std::optional<Field> FieldNamed(std::string_view name) noexcept {
-  return detail::Find(kFieldNames, name);
-}
-[[nodiscard]] constexpr std::optional<Control> ControlNamed(std::string_view name) noexcept {
-  return detail::Find(kControlNames, name);
-}
-[[nodiscard]] constexpr std::optional<Indicator> IndicatorNamed(std::string_view name) noexcept {
-  return detail::Find(kIndicatorNames, name);
-}
-
-namespace detail {
-// Both directions agree, and no two parts share a name.
-template <typename Key, std::size_t N, typename Lookup>
-constexpr bool RoundTrips(const std::array<Named<Key>, N>& table, Lookup lookup) {
-  for (const Named<Key>& row : table) {
-    if (lookup(row.name) != row.key) return false;
-  }
-  return true;
-}
-}  // namespace detail
-static_assert(detail::RoundTrips(kFieldNames, FieldNamed));
-static_assert(detail::RoundTrips(kControlNames, ControlNamed));
-static_assert(detail::RoundTrips(kIndicatorNames, IndicatorNamed));
-static_assert(!FieldNamed("Color") && !ControlNamed("mcd") && !IndicatorNamed("Label4"));
 
 }  // namespace lumiq

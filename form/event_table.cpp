@@ -9,53 +9,54 @@
 namespace lumiq {
 namespace {
 
-template <typename Key>
 struct Route {
-  Key key;
+  PartKey part;
   Handler handler;
 };
 
-// mcd, deg, Power and Efficiency have no change handler.
-constexpr std::array<Route<Field>, 4> kChangeRoutes = {{
+// mcd, deg, Power and Efficiency have no change handler; every control has a
+// click handler.
+constexpr std::array<Route, 8> kRoutes = {{
     {Field::Voltage, &UpdatePowerEfficiency},
     {Field::Current, &UpdatePowerEfficiency},
     {Field::mlm, &UpdatePowerEfficiency},
     {Field::Wavelength, &UpdateColorEstimate},
-}};
-
-constexpr std::array<Route<Control>, kControlCount> kClickRoutes = {{
     {Control::C_mlm, &ChooseIntensityToFlux},
     {Control::C_mcd, &ChooseFluxToIntensity},
     {Control::Calculate, &Calculate},
     {Control::Label4, &ShowContactMessage},
 }};
 
-// A click reaches its handler by the control's index: every control has its
-// row, in enum order (a row left out would be a zero-filled one, out of order).
-constexpr bool EveryControlRoutedInOrder() {
-  for (std::size_t i = 0; i < kClickRoutes.size(); ++i) {
-    if (static_cast<std::size_t>(kClickRoutes[i].key) != i) return false;
+// Each part's handler, by its row in the parts table. Only boxes and what is
+// clicked have one, every control has one, and no part has two.
+constexpr std::array<Handler, kModelParts.size()> kHandlers = [] {
+  std::array<Handler, kModelParts.size()> handlers{};
+  for (const Route& route : kRoutes) handlers[PartIndex(route.part)] = route.handler;
+  return handlers;
+}();
+static_assert([] {
+  for (std::size_t i = 0; i < kModelParts.size(); ++i) {
+    const PartKind kind = kModelParts[i].kind;
+    const bool clicked = kind == PartKind::Button || kind == PartKind::Link;
+    if (clicked && kHandlers[i] == nullptr) return false;
+    if (!clicked && kind != PartKind::Box && kHandlers[i] != nullptr) return false;
+  }
+  for (std::size_t i = 0; i < kRoutes.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (kRoutes[j].part == kRoutes[i].part) return false;
+    }
   }
   return true;
-}
-static_assert(EveryControlRoutedInOrder(), "kClickRoutes: one row per control, in enum order");
-
-template <typename Key, std::size_t N>
-Handler Find(const std::array<Route<Key>, N>& routes, Key key) {
-  for (const Route<Key>& route : routes) {
-    if (route.key == key) return route.handler;
-  }
-  return nullptr;
-}
+}());
 
 }  // namespace
 
 Handler ChangeHandlerOf(Field field) noexcept {
-  return Find(kChangeRoutes, field);
+  return kHandlers[PartIndex(field)];
 }
 
 Handler ClickHandlerOf(Control control) noexcept {
-  return kClickRoutes[static_cast<std::size_t>(control)].handler;
+  return kHandlers[PartIndex(control)];
 }
 
 }  // namespace lumiq

@@ -8,64 +8,20 @@
 namespace lumiq {
 namespace {
 
-constexpr std::size_t Index(Field f) {
-  return static_cast<std::size_t>(f);
-}
 constexpr std::size_t Index(Control c) {
   return static_cast<std::size_t>(c);
 }
 
-struct FieldStart {
-  Field field;
-  std::string_view text;
-  bool enabled;
-};
-
-// In enumeration order. The prompts are not numeric text, so nothing is
-// computed at start.
-constexpr std::array<FieldStart, kFieldCount> kFieldStart = {{
-    {Field::mcd, "", false},
-    {Field::deg, "", false},
-    {Field::mlm, "", false},
-    {Field::Voltage, "in Volts", true},
-    {Field::Current, "in milliAmps", true},
-    {Field::Power, "", false},
-    {Field::Efficiency, "", false},
-    {Field::Wavelength, "in nm", true},
-}};
-
-struct ControlStart {
-  Control control;
-  bool enabled;
-};
-
-// In enumeration order.
-constexpr std::array<ControlStart, kControlCount> kControlStart = {{
-    {Control::C_mlm, true},
-    {Control::C_mcd, true},
-    {Control::Calculate, false},
-    {Control::Label4, true},
-}};
-
-template <typename Table>
-constexpr bool InEnumerationOrder(const Table& table, auto key) {
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    if (static_cast<std::size_t>(key(table[i])) != i) return false;
-  }
-  return true;
-}
-static_assert(InEnumerationOrder(kFieldStart, [](const FieldStart& s) { return s.field; }));
-static_assert(InEnumerationOrder(kControlStart, [](const ControlStart& s) { return s.control; }));
-
 }  // namespace
 
 FormModel::FormModel(MessageSink showMessage) : m_showMessage(std::move(showMessage)) {
-  for (const FieldStart& start : kFieldStart) {
-    m_fields[Index(start.field)] = FieldState{std::string(start.text), start.enabled};
+  for (const Field field : kAllFields) {
+    m_fields[PartIndex(field)] = {std::string(PartOf(field).startText), PartOf(field).startEnabled};
   }
-  for (const ControlStart& start : kControlStart) {
-    m_controlEnabled[Index(start.control)] = start.enabled;
+  for (const Control control : kAllControls) {
+    m_controlEnabled[Index(control)] = PartOf(control).startEnabled;
   }
+  m_invisibleShown = PartOf(Indicator::Invisible).startEnabled;
 }
 
 bool FormModel::IsEnabled(Control c) const {
@@ -98,8 +54,8 @@ void FormModel::SetEnabled(Field f, bool enabled) {
 }
 
 void FormModel::SetEnabled(Control c, bool enabled) {
-  // The credit label reacts to every click; it has no disabled state.
-  if (c == Control::Label4 || m_controlEnabled[Index(c)] == enabled) return;
+  // A link reacts to every click; it has no disabled state.
+  if (PartOf(c).kind == PartKind::Link || m_controlEnabled[Index(c)] == enabled) return;
   m_controlEnabled[Index(c)] = enabled;
   NotifyObservers([&](FormObserver& o) { o.OnEnabledChanged(c, enabled); });
 }

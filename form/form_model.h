@@ -92,7 +92,7 @@ class FormModel {
   void NotifyObservers(Notify notify);
 
   std::array<FieldState, kFieldCount> m_fields;
-  // Label4 has a slot too; it is never disabled.
+  // The credit, a link, has a slot too; it is never disabled.
   std::array<bool, kControlCount> m_controlEnabled;
   bool m_invisibleShown = false;
   ColorRef m_swatchColor = kBlack;

@@ -14,8 +14,6 @@
 namespace lumiq {
 namespace {
 
-constexpr Control kButtons[] = {Control::C_mlm, Control::C_mcd, Control::Calculate};
-
 QColor ToQColor(ColorRef color) {
   return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
@@ -30,12 +28,15 @@ FormBinding::FormBinding(FormModel& model, QWidget& window, const FormWidgets& w
     connect(&m_widgets.Box(field), &QLineEdit::textEdited, this,
             [this, field](const QString& text) { m_model.SetText(field, text.toStdString()); });
   }
-  for (const Control control : kButtons) {
-    connect(m_widgets.buttons[static_cast<std::size_t>(control)], &QPushButton::clicked, this,
-            [this, control] { m_model.Click(control); });
+  for (const Control control : kAllControls) {
+    const auto click = [this, control] { m_model.Click(control); };
+    if (PartOf(control).kind == PartKind::Link) {
+      connect(m_widgets.credit, &ClickableLabel::clicked, this, click);
+    } else {
+      connect(m_widgets.buttons[static_cast<std::size_t>(control)], &QPushButton::clicked, this,
+              click);
+    }
   }
-  connect(m_widgets.credit, &ClickableLabel::clicked, this,
-          [this] { m_model.Click(Control::Label4); });
   m_model.Replay(*this);
   m_model.AddObserver(this);
 }

@@ -34,7 +34,7 @@ class Builder {
   // Creates the row's widget, named, placed and in its font, and keeps it.
   QWidget* Add(const WidgetRow& row) {
     QWidget* widget = Create(row, ToQString(row.caption));
-    widget->setObjectName(ToQString(row.name));
+    widget->setObjectName(ToQString(NameOf(row)));
     widget->setGeometry(ToQRect(PixelsOf(row)));
     widget->setFont(FontFor(row.font));
     return m_widgets.rows[IndexOf(row)] = widget;
@@ -45,20 +45,28 @@ class Builder {
  private:
   QWidget* Create(const WidgetRow& row, const QString& caption) {
     QWidget* parent = m_containers[static_cast<std::size_t>(row.in)];
-    const Part part = PartOf(row);
-    switch (row.kind) {
+    switch (KindOf(row)) {
       case WidgetKind::Frame: {
         auto* frame = new QGroupBox(caption, parent);
-        m_containers[static_cast<std::size_t>(std::get<Container>(part))] = frame;
+        // Beneath the boxes that lie on it, whatever their order.
+        frame->lower();
+        m_containers[static_cast<std::size_t>(std::get<Container>(row.part))] = frame;
         return frame;
       }
       case WidgetKind::Button:
-        return m_widgets.buttons[static_cast<std::size_t>(std::get<Control>(part))] =
+        return m_widgets.buttons[static_cast<std::size_t>(std::get<Control>(row.part))] =
                    CreateButton(caption, parent);
+      case WidgetKind::Link:
+        return m_widgets.credit = Align(new ClickableLabel(caption, parent));
       case WidgetKind::Label:
-        return CreateLabel(caption, row.wraps, part, parent);
+        if (row.wraps) return Align(new WrappedLabel(caption, parent));
+        if (std::holds_alternative<Indicator>(row.part)) {
+          return m_widgets.invisible = Align(new QLabel(caption, parent));
+        }
+        return Align(new QLabel(caption, parent));
       case WidgetKind::TextBox:
-        return m_widgets.boxes[static_cast<std::size_t>(std::get<Field>(part))] = CreateBox(parent);
+        return m_widgets.boxes[static_cast<std::size_t>(std::get<Field>(row.part))] =
+                   CreateBox(parent);
       case WidgetKind::Swatch:
         return m_widgets.swatch = new SwatchWidget(parent);
     }
@@ -72,17 +80,8 @@ class Builder {
     return button;
   }
 
-  QLabel* CreateLabel(const QString& caption, bool wraps, const Part& part, QWidget* parent) {
-    QLabel* label = nullptr;
-    if (wraps) {
-      label = new WrappedLabel(caption, parent);
-    } else {
-      // Any label can report clicks; only the credit label's are routed.
-      auto* clickable = new ClickableLabel(caption, parent);
-      if (std::holds_alternative<Control>(part)) m_widgets.credit = clickable;
-      label = clickable;
-    }
-    if (std::holds_alternative<Indicator>(part)) m_widgets.invisible = label;
+  template <typename Label>
+  static Label* Align(Label* label) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -113,10 +112,10 @@ class Builder {
 FormWidgets BuildWidgets(QWidget& window) {
   Builder builder(window);
   for (const WidgetRow& row : kWidgets) builder.Add(row);
-  // The shared visiting order; of it, only boxes and buttons take the focus.
+  // The rows' visiting order; of it, only boxes and buttons take the focus.
   QWidget* previous = nullptr;
-  for (const WidgetRow* row : kTabOrder) {
-    QWidget* widget = &builder.Widgets().Of(*row);
+  for (const WidgetRow& row : kWidgets) {
+    QWidget* widget = &builder.Widgets().Of(row);
     if (widget->focusPolicy() == Qt::NoFocus) continue;
     if (previous != nullptr) QWidget::setTabOrder(previous, widget);
     previous = widget;

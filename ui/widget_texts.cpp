@@ -7,7 +7,7 @@ namespace lumiq {
 
 void DescribeWidgets(const FormWidgets& widgets) {
   for (const WidgetRow& row : kWidgets) {
-    const WidgetText texts = TextsOf(row);
+    const WidgetText& texts = row.texts;
     QWidget& widget = widgets.Of(row);
     if (!texts.accessibleName.empty()) widget.setAccessibleName(ToQString(texts.accessibleName));
     if (!texts.toolTip.empty()) widget.setToolTip(ToQString(texts.toolTip));

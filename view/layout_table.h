@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -23,7 +24,8 @@ inline constexpr int kClientHeightTwips = 4560;  // 304 px
 inline constexpr int kClientWidth = ToPixels(kClientWidthTwips);
 inline constexpr int kClientHeight = ToPixels(kClientHeightTwips);
 
-enum class WidgetKind { TextBox, Button, Label, Frame, Swatch };
+// How a row is drawn: a model part's kind, or a frame.
+enum class WidgetKind { TextBox, Button, Link, Label, Frame, Swatch };
 
 // A widget's container; frames place children from their outer corner.
 enum class Container { Window, Frame1, Extra };
@@ -64,46 +66,57 @@ struct FontRow {
 inline constexpr std::array<std::string_view, 5> kFontFamilies = {
     "MS Sans Serif", "Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"};
 
+// What a row shows: a part of the model, a frame, or nothing (a plain label).
+using Part = std::variant<std::monostate, Field, Control, Indicator, Container>;
+
+// What a view says of a widget beyond its caption.
+struct WidgetText {
+  // The name a screen reader speaks: a box's or the swatch's, or how a label
+  // whose caption reads badly (line-break hyphens) is read; empty: the
+  // caption names the widget.
+  std::string_view accessibleName = {};
+  std::string_view toolTip = {};  // empty: none
+  bool announced = false;         // a result: read out when the model writes it
+};
+
 struct WidgetRow {
-  std::string_view name;  // the widget's objectName
-  WidgetKind kind;
+  Part part;
+  std::string_view label;  // a plain label's name; any other row is named by its part
   Container in;
   std::string_view caption;  // label, button or frame caption; empty for text boxes
   int left, top, width, height;
-  int tab;  // position in the keyboard focus order; -1 for the swatch
   FontStyle font;
   bool wraps;  // only the efficacy note wraps its caption
-  // How a screen reader reads a label whose caption reads badly (line-break
-  // hyphens); empty for the rest, whose texts are keyed by their model part.
-  std::string_view spoken = {};
+  WidgetText texts = {};
 };
 
-// Every widget in creation order: frames before the text boxes that lie
-// inside them, so those boxes are drawn above the frames. Every part of the
-// model has exactly one row of its kind, and every box, button and swatch row
-// is a part of the model (checked at compile time).
+// Every widget, in the order both views visit them: the window's tab chain is
+// the rows that take the focus, in this order, and the page's document order
+// is the whole list. A frame comes before what lies inside it. Every part of
+// the model has exactly one row, of its kind (checked where it is defined).
 inline constexpr std::size_t kWidgetCount = 26;
 extern const std::array<WidgetRow, kWidgetCount> kWidgets;
 
-// What a row shows: a part of the model, a frame, or nothing (a plain label).
-// Found from the rows' names once, at compile time; every row of a box,
-// button, swatch or frame has its part (checked where the table is defined).
-using Part = std::variant<std::monostate, Field, Control, Indicator, Container>;
-[[nodiscard]] Part PartOf(const WidgetRow& row) noexcept;
+// How a row is drawn, and its control name ("mcd", "Frame1", "Label9").
+[[nodiscard]] WidgetKind KindOf(const WidgetRow& row) noexcept;
+[[nodiscard]] std::string_view NameOf(const WidgetRow& row) noexcept;
 
-// The row of each part, and a row's place in the table.
+// The row of each part, and a row's place in the table: the number both
+// views and the page's engine know a widget by.
 [[nodiscard]] const WidgetRow& RowOf(Field field) noexcept;
 [[nodiscard]] const WidgetRow& RowOf(Control control) noexcept;
 [[nodiscard]] const WidgetRow& RowOf(Indicator indicator) noexcept;
 [[nodiscard]] inline std::size_t IndexOf(const WidgetRow& row) noexcept {
   return static_cast<std::size_t>(&row - kWidgets.data());
 }
-
-// Every row in the order the views visit them: the boxes and buttons in tab
-// order, each frame where its first box is, then the rest by tab position,
-// and the credit label last. The window's tab chain is the rows that take
-// the focus; the page's document order is the whole list.
-extern const std::array<const WidgetRow*, kWidgetCount> kTabOrder;
+// The part of that type a row shows; nothing for any other row, or a number
+// past the table.
+template <typename Key>
+[[nodiscard]] std::optional<Key> PartAt(std::size_t row) noexcept {
+  if (row >= kWidgetCount) return std::nullopt;
+  const Key* key = std::get_if<Key>(&kWidgets[row].part);
+  return key ? std::optional<Key>(*key) : std::nullopt;
+}
 
 // A row's place in pixels, relative to its container.
 struct PixelRect {

@@ -1,21 +1,23 @@
 #include "view/view_change.h"
 
+#include "view/layout_table.h"
+
 namespace lumiq {
 
 void ViewChangeObserver::OnTextChanged(Field field, const std::string& text) {
-  OnViewChange({ChangeKind::Text, NameOf(field), text});
+  OnViewChange({ChangeKind::Text, IndexOf(RowOf(field)), text});
 }
 void ViewChangeObserver::OnEnabledChanged(Field field, bool enabled) {
-  OnViewChange({ChangeKind::Enabled, NameOf(field), {}, enabled});
+  OnViewChange({ChangeKind::Enabled, IndexOf(RowOf(field)), {}, enabled});
 }
 void ViewChangeObserver::OnEnabledChanged(Control control, bool enabled) {
-  OnViewChange({ChangeKind::Enabled, NameOf(control), {}, enabled});
+  OnViewChange({ChangeKind::Enabled, IndexOf(RowOf(control)), {}, enabled});
 }
 void ViewChangeObserver::OnInvisibleShownChanged(bool shown) {
-  OnViewChange({ChangeKind::Shown, NameOf(Indicator::Invisible), {}, shown});
+  OnViewChange({ChangeKind::Shown, IndexOf(RowOf(Indicator::Invisible)), {}, shown});
 }
 void ViewChangeObserver::OnSwatchColorChanged(ColorRef color) {
-  OnViewChange({ChangeKind::Color, NameOf(Indicator::Color), {}, false, color});
+  OnViewChange({ChangeKind::Color, IndexOf(RowOf(Indicator::Color)), {}, false, color});
 }
 
 }  // namespace lumiq

@@ -1,7 +1,8 @@
-// The model's changes as one kind of record, under the control names both
-// views use: what the page's engine, its start recorder and the tests take.
+// The model's changes as one kind of record, by the layout row of what
+// changed: what the page's engine, its start recorder and the tests take.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,7 +30,7 @@ enum class ChangeKind { Text, Enabled, Shown, Color };
 
 struct ViewChange {
   ChangeKind kind;
-  std::string_view name;    // the control name of what changed
+  std::size_t row;          // the layout row of what changed
   std::string_view text;    // Text: the new text
   bool on = false;          // Enabled, Shown: the new flag
   ColorRef color = kBlack;  // Color: the new colour

@@ -1,5 +1,5 @@
-// What the views say beyond the captions: the names a screen reader speaks,
-// the tooltips that say what each box expects, and how a message reads.
+// What the views say beyond the captions and each row's texts: how a
+// clipped box is described and how a message reads.
 #pragma once
 
 #include <array>
@@ -11,18 +11,13 @@
 
 namespace lumiq {
 
-struct WidgetText {
-  std::string_view accessibleName;  // empty: the caption names the widget
-  std::string_view toolTip;         // empty: none
-  bool announced = false;           // a result: read out when the model writes it
-};
-
-// The texts of each part of the model.
-[[nodiscard]] const WidgetText& TextsOf(Field field) noexcept;
-[[nodiscard]] const WidgetText& TextsOf(Control control) noexcept;
-[[nodiscard]] const WidgetText& TextsOf(Indicator indicator) noexcept;
-// A row's texts: its part's, or a label's spoken form; none for the rest.
-[[nodiscard]] WidgetText TextsOf(const WidgetRow& row) noexcept;
+// The texts of each part of the model, from its row.
+[[nodiscard]] inline const WidgetText& TextsOf(Field field) noexcept {
+  return RowOf(field).texts;
+}
+[[nodiscard]] inline const WidgetText& TextsOf(Indicator indicator) noexcept {
+  return RowOf(indicator).texts;
+}
 
 // What describes a box whose text is clipped, in this order: the whole text,
 // then the box's own tooltip. Each view joins them its own way.

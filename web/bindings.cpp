@@ -1,9 +1,10 @@
 // The engine of the web page: the form model compiled to WebAssembly, with
 // the shared layout and texts, bound for the page's JavaScript view.
 //
-// One page holds one form. The page calls plain C functions; the engine
+// One page holds one form. The page calls plain C functions, and the engine
 // reports each change by calling the view object the page handed over as
-// `Module.view`. A click may show a message, and the page's dialog is awaited
+// `Module.view`; both name a widget by its row in the shared layout, never by
+// name. A click may show a message, and the page's dialog is awaited
 // (Asyncify) so that the handler goes on only after OK, exactly as on the
 // desktop; the page calls it through ccall's async mode.
 //
@@ -11,11 +12,11 @@
 // and a third of its script.
 #include <emscripten/emscripten.h>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "form/form_model.h"
+#include "view/layout_table.h"
 #include "view/view_change.h"
 #include "view/widget_texts.h"
 
@@ -26,40 +27,31 @@ namespace {
 EM_ASYNC_JS(void, ShowMessageInPage, (const char* text),
             { await Module["showMessage"](UTF8ToString(text)); });
 
-// The view's four reports. Names are passed with their length: a name is a
-// string_view, not necessarily terminated.
-EM_JS(void, ViewText, (const char* name, int nameLength, const char* text, int textLength),
-      { Module["view"]["text"](UTF8ToString(name, nameLength), UTF8ToString(text, textLength)); });
-EM_JS(void, ViewEnabled, (const char* name, int nameLength, int enabled),
-      { Module["view"]["enabled"](UTF8ToString(name, nameLength), !!enabled); });
-EM_JS(void, ViewShown, (const char* name, int nameLength, int shown),
-      { Module["view"]["shown"](UTF8ToString(name, nameLength), !!shown); });
-EM_JS(void, ViewColor, (const char* name, int nameLength, int red, int green, int blue),
-      { Module["view"]["color"](UTF8ToString(name, nameLength), red, green, blue); });
+// The view's four reports, each by the layout row of what changed.
+EM_JS(void, ViewText, (int row, const char* text, int textLength),
+      { Module["view"]["text"](row, UTF8ToString(text, textLength)); });
+EM_JS(void, ViewEnabled, (int row, int enabled), { Module["view"]["enabled"](row, !!enabled); });
+EM_JS(void, ViewShown, (int row, int shown), { Module["view"]["shown"](row, !!shown); });
+EM_JS(void, ViewColor, (int row, int red, int green, int blue),
+      { Module["view"]["color"](row, red, green, blue); });
 
-int LengthOf(std::string_view text) {
-  return static_cast<int>(text.size());
-}
-
-// Tells the page's view of every change, under the controls' names.
+// Tells the page's view of every change.
 class PageObserver final : public ViewChangeObserver {
  protected:
   void OnViewChange(const ViewChange& change) override {
-    const char* name = change.name.data();
-    const int nameLength = LengthOf(change.name);
+    const int row = static_cast<int>(change.row);
     switch (change.kind) {
       case ChangeKind::Text:
-        ViewText(name, nameLength, change.text.data(), LengthOf(change.text));
+        ViewText(row, change.text.data(), static_cast<int>(change.text.size()));
         break;
       case ChangeKind::Enabled:
-        ViewEnabled(name, nameLength, change.on);
+        ViewEnabled(row, change.on);
         break;
       case ChangeKind::Shown:
-        ViewShown(name, nameLength, change.on);
+        ViewShown(row, change.on);
         break;
       case ChangeKind::Color:
-        ViewColor(name, nameLength, RedOf(change.color), GreenOf(change.color),
-                  BlueOf(change.color));
+        ViewColor(row, RedOf(change.color), GreenOf(change.color), BlueOf(change.color));
         break;
     }
   }
@@ -91,15 +83,21 @@ extern "C" EMSCRIPTEN_KEEPALIVE void lumiq_observe() {
   page.observed = true;
 }
 
-// A user's edit of a text box; names that are not a field are ignored.
-extern "C" EMSCRIPTEN_KEEPALIVE void lumiq_set_text(const char* name, const char* text) {
-  if (const auto field = lumiq::FieldNamed(name)) lumiq::web::ThePage().model.SetText(*field, text);
+// A user's edit of the box in that layout row. Returns 0, and changes
+// nothing, for a row that holds no box: the page's fault, which it reports.
+extern "C" EMSCRIPTEN_KEEPALIVE int lumiq_set_text(int row, const char* text) {
+  const auto field = lumiq::PartAt<lumiq::Field>(static_cast<std::size_t>(row));
+  if (row < 0 || !field) return 0;
+  lumiq::web::ThePage().model.SetText(*field, text);
+  return 1;
 }
 
-// A click on a button or the credit label. It may suspend while a message is
-// up, so the page calls it through ccall with {async: true}.
-extern "C" EMSCRIPTEN_KEEPALIVE void lumiq_click(const char* name) {
-  if (const auto control = lumiq::ControlNamed(name)) {
-    lumiq::web::ThePage().model.Click(*control);
-  }
+// A click on the button or link in that layout row; 0 for a row that holds
+// neither. It may suspend while a message is up, so the page calls it
+// through ccall with {async: true}.
+extern "C" EMSCRIPTEN_KEEPALIVE int lumiq_click(int row) {
+  const auto control = lumiq::PartAt<lumiq::Control>(static_cast<std::size_t>(row));
+  if (row < 0 || !control) return 0;
+  lumiq::web::ThePage().model.Click(*control);
+  return 1;
 }

@@ -21,9 +21,12 @@ function fail(why) {
 // The page's parts as a browser meets them: the engine's code in its data
 // block, and its script up to the page's own, which starts the form.
 const code = /<script type="application\/octet-stream" id="engine-code">([^<]*)<\/script>/.exec(page)?.[1];
+const layout = /<script type="application\/json" id="layout">(.*?)<\/script>/s.exec(page)?.[1];
 const script = page.slice(page.lastIndexOf("<script>") + "<script>".length);
 const engineEnd = script.indexOf("\n(() => {");
-if (!code || engineEnd < 0) fail("found no engine in the page");
+if (!code || !layout || engineEnd < 0) fail("found no engine or layout in the page");
+// The layout rows the check drives, by the names it knows them by.
+const row = Object.fromEntries(JSON.parse(layout).widgets.map((widget, i) => [widget.name, i]));
 
 // The browser globals the engine's script and the seam reach for; nothing
 // of the form's own.
@@ -51,7 +54,7 @@ const seam = await import(`data:text/javascript,${encodeURIComponent(fs.readFile
 const texts = new Map();
 const messages = [];
 const view = {
-  text: (name, text) => texts.set(name, text),
+  text: (at, text) => texts.set(at, text),
   enabled() {},
   shown() {},
   color() {},
@@ -59,10 +62,10 @@ const view = {
 // A message is up until a later task closes it, as a user's OK would.
 const showMessage = (text) => new Promise((resolve) => setTimeout(() => resolve(messages.push(text))));
 async function convert(engine, degrees) {
-  await seam.runClick(engine, "C_mlm");
-  seam.setText(engine, "mcd", "1000");
-  seam.setText(engine, "deg", degrees);
-  await seam.runClick(engine, "Calculate");
+  await seam.runClick(engine, row.C_mlm);
+  seam.setText(engine, row.mcd, "1000");
+  seam.setText(engine, row.deg, degrees);
+  await seam.runClick(engine, row.Calculate);
 }
 try {
   const engine = await seam.startEngine(factory, { view, showMessage });
@@ -71,7 +74,12 @@ try {
   await convert(engine, "x");
   if (messages.length !== 1) fail(`a conversion of "x" degrees ended with ${messages.length} messages closed, not one`);
   await convert(engine, "30");
+  // A row that holds no box or control is the page's fault, and says so.
+  for (const [what, wrong] of [["an edit of", () => seam.setText(engine, row.C_mlm, "1")],
+    ["a click on", () => seam.runClick(engine, row.mcd)], ["a click past", () => seam.runClick(engine, 1e6)]]) {
+    if (await Promise.resolve().then(wrong).then(() => true, () => false)) fail(`${what} a wrong row went unreported`);
+  }
 } catch (error) {
   fail(`its engine does not answer: ${seam.reasonOf(error)}`);
 }
-if (texts.get("mlm") !== "214.1") fail(`1000 mcd at 30 degrees gave "${texts.get("mlm")}" mlm, not "214.1"`);
+if (texts.get(row.mlm) !== "214.1") fail(`1000 mcd at 30 degrees gave "${texts.get(row.mlm)}" mlm, not "214.1"`);

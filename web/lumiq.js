@@ -25,11 +25,11 @@ function setFormInert(root, inert) {
 // off the main thread. The engine reports the same.
 function drawForm(root, layout) {
   const page = { engine: null };
-  const queue = createClickQueue((name) => runClick(page.engine, name));
-  const describe = (box) => describeClipped(box, page.form.widgets.get(box.id), layout.clippedDescription);
+  const queue = createClickQueue((row) => runClick(page.engine, row));
+  const describe = (box) => describeClipped(box, page.form.widgets[page.form.elements.indexOf(box)], layout.clippedDescription);
   page.form = build(root, layout, {
-    edit(name, box) {
-      setText(page.engine, name, box.value);
+    edit(row, box) {
+      setText(page.engine, row, box.value);
       describe(box);
     },
     click: queue.click,
@@ -40,9 +40,9 @@ function drawForm(root, layout) {
   const announce = createAnnouncer(document.getElementById("announcer"));
   Object.assign(page, createView(page.form, { focus: page.focus, announce, describe }));
   page.describeBoxes = () => {
-    for (const [name, element] of page.form.elements) {
-      if (page.form.widgets.get(name).kind === "text") describe(element);
-    }
+    page.form.elements.forEach((element, row) => {
+      if (page.form.widgets[row].kind === "text") describe(element);
+    });
   };
   page.whileReplaying(() => layout.start.forEach(([kind, ...values]) => page.view[kind](...values)));
   return page;
@@ -74,7 +74,7 @@ function goLive(root, status, page, layout) {
   setFormInert(root, false);
   root.removeAttribute("aria-busy");
   root.dataset.ready = "true";
-  page.form.elements.get(layout.firstFocus).focus();
+  page.form.elements[layout.firstFocus].focus();
 }
 
 async function startForm(factory) {

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "core/numeric_text.h"
 #include "form/controls.h"
@@ -24,6 +23,8 @@ constexpr const char* KindName(WidgetKind kind) {
       return "text";
     case WidgetKind::Button:
       return "button";
+    case WidgetKind::Link:
+      return "link";
     case WidgetKind::Label:
       return "label";
     case WidgetKind::Frame:
@@ -98,14 +99,14 @@ class JsonWriter {
 };
 
 // The model's reports of its start state, each as the page's view takes it:
-// [kind, control name, values...].
+// [kind, layout row, values...].
 class StartRecorder final : public ViewChangeObserver {
  public:
   explicit StartRecorder(JsonWriter& json) : m_json(json) {}
 
  protected:
   void OnViewChange(const ViewChange& change) override {
-    m_json.Open('[').String(NameOf(change.kind)).String(change.name);
+    m_json.Open('[').String(NameOf(change.kind)).Number(static_cast<double>(change.row));
     switch (change.kind) {
       case ChangeKind::Text:
         m_json.String(change.text);
@@ -127,12 +128,21 @@ class StartRecorder final : public ViewChangeObserver {
   JsonWriter& m_json;
 };
 
-// The shared layout table, in pixels, with each widget's font and texts.
+// The layout row of a widget's container; -1 for the form itself.
+int RowOf(Container container) {
+  for (const WidgetRow& row : kWidgets) {
+    if (row.part == Part{container}) return static_cast<int>(IndexOf(row));
+  }
+  return -1;
+}
+
+// The shared layout table, in pixels, with each widget's font and texts, in
+// the order the page's document has them. Every widget is known by its row.
 std::string Layout() {
   JsonWriter json;
   json.Open('{');
   json.Key("width").Number(kClientWidth).Key("height").Number(kClientHeight);
-  json.Key("firstFocus").String(NameOf(kFirstFocus));
+  json.Key("firstFocus").Number(static_cast<double>(IndexOf(RowOf(kFirstFocus))));
   json.Key("disabledText")
       .String("rgb(" + DoubleToText(kDisabledTextColor.red) + ", " +
               DoubleToText(kDisabledTextColor.green) + ", " +
@@ -143,27 +153,18 @@ std::string Layout() {
   json.Key("widgets").Open('[');
   for (const WidgetRow& row : kWidgets) {
     const PixelRect pixels = PixelsOf(row);
-    const WidgetText texts = TextsOf(row);
     json.Open('{');
-    json.Key("name").String(row.name).Key("kind").String(KindName(row.kind));
-    json.Key("container").String(NameOf(row.in)).Key("caption").String(row.caption);
+    json.Key("name").String(NameOf(row)).Key("kind").String(KindName(KindOf(row)));
+    json.Key("in").Number(RowOf(row.in)).Key("caption").String(row.caption);
     json.Key("left").Number(pixels.left).Key("top").Number(pixels.top);
     json.Key("width").Number(pixels.width).Key("height").Number(pixels.height);
-    json.Key("tab").Number(row.tab);
     json.Key("points").Number(FontOf(row.font).points).Key("bold").Bool(FontOf(row.font).bold);
     json.Key("wraps").Bool(row.wraps);
-    // A label that is a control of the model (the credit) answers clicks.
-    json.Key("clickable")
-        .Bool(row.kind == WidgetKind::Label && std::holds_alternative<Control>(PartOf(row)));
-    json.Key("accessibleName").String(texts.accessibleName);
-    json.Key("toolTip").String(texts.toolTip);
-    json.Key("announced").Bool(texts.announced);
+    json.Key("accessibleName").String(row.texts.accessibleName);
+    json.Key("toolTip").String(row.texts.toolTip);
+    json.Key("announced").Bool(row.texts.announced);
     json.Close('}');
   }
-  json.Close(']');
-  // The document's order, which is also the tab order.
-  json.Key("order").Open('[');
-  for (const WidgetRow* row : kTabOrder) json.String(row->name);
   json.Close(']');
   json.Key("clippedDescription").Open('[');
   for (const ClippedPart part : kClippedDescription) {

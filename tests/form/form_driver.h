@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form/form_model.h"
+#include "view/layout_table.h"
 #include "view/view_change.h"
 
 namespace lumiq::testing_support {
@@ -31,7 +32,7 @@ class RecordingObserver : public ViewChangeObserver {
 
  protected:
   void OnViewChange(const ViewChange& change) override {
-    const std::string name(change.name);
+    const std::string name(NameOf(kWidgets[change.row]));
     switch (change.kind) {
       case ChangeKind::Text:
         events.push_back("text " + name + "=" + std::string(change.text));

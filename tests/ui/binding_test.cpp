@@ -177,7 +177,7 @@ class BindingTest : public QObject {
     QFETCH(bool, clipped);
     const QString name =
         QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
-    const std::optional<Field> field = FieldNamed(name.toStdString());
+    const std::optional<Field> field = testing_support::FieldNamed(name.toStdString());
     QVERIFY(field);
     m_ui->model.SetText(Field::Voltage, "x");  // no readout overwrites the text below
     if (!earlier.isEmpty()) m_ui->model.SetText(*field, earlier.toStdString());
@@ -294,7 +294,7 @@ class BindingTest : public QObject {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    const std::optional<Field> field = FieldNamed(QTest::currentDataTag());
+    const std::optional<Field> field = testing_support::FieldNamed(QTest::currentDataTag());
     QVERIFY(field);
     QCOMPARE(m_ui->model.Text(*field).size(), std::size_t{(1 << 20) + 2});
     QCOMPARE(box->text().size(), qsizetype{(1 << 20) + 2});

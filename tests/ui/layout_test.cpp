@@ -58,7 +58,7 @@ class LayoutTest : public QObject {
     QTest::addColumn<QRect>("pixels");
     for (const WidgetRow& row : kWidgets) {
       const PixelRect p = PixelsOf(row);
-      QTest::newRow(std::string(row.name).c_str())
+      QTest::newRow(std::string(NameOf(row)).c_str())
           << ToQString(NameOf(row.in)) << QRect(p.left, p.top, p.width, p.height);
     }
   }
@@ -75,8 +75,8 @@ class LayoutTest : public QObject {
   void captions_data() {
     QTest::addColumn<QString>("caption");
     for (const WidgetRow& row : kWidgets) {
-      if (row.kind == WidgetKind::TextBox || row.kind == WidgetKind::Swatch) continue;
-      QTest::newRow(std::string(row.name).c_str()) << ToQString(row.caption);
+      if (KindOf(row) == WidgetKind::TextBox || KindOf(row) == WidgetKind::Swatch) continue;
+      QTest::newRow(std::string(NameOf(row)).c_str()) << ToQString(row.caption);
     }
   }
 
@@ -122,7 +122,7 @@ class LayoutTest : public QObject {
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
     for (const WidgetRow& row : kWidgets) {
-      QTest::newRow(std::string(row.name).c_str())
+      QTest::newRow(std::string(NameOf(row)).c_str())
           << FontOf(row.font).points << FontOf(row.font).bold;
     }
   }

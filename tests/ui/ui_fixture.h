@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/form_model.h"
@@ -17,6 +19,14 @@
 #include "ui/session.h"
 
 namespace lumiq::testing_support {
+
+// The field a test's row is named for (its control name), if any.
+inline std::optional<Field> FieldNamed(std::string_view name) {
+  for (const Field field : kAllFields) {
+    if (NameOf(field) == name) return field;
+  }
+  return std::nullopt;
+}
 
 struct UiFixture : Session {
   // Shows the window and waits until it has keyboard focus.

@@ -3,15 +3,15 @@
 // not yet resumed) runs after that handler, where it would otherwise start a
 // second suspended call, which Asyncify refuses. Any other click runs at once.
 
-// `run(name)` starts a click's handler and returns its completion. The page's
+// `run(row)` starts a click's handler and returns its completion. The page's
 // dialog hands `hold` the promise of its closing while a handler waits on it.
 export function createClickQueue(run) {
   let latest = Promise.resolve(); // the completion of the click last started
   let waiting = null; // while a handler waits on a dialog: until that handler ends
 
-  function click(name) {
-    if (waiting) return waiting.then(() => click(name));
-    latest = run(name);
+  function click(row) {
+    if (waiting) return waiting.then(() => click(row));
+    latest = run(row);
     return latest;
   }
 

@@ -66,23 +66,25 @@ export function reasonOf(error) {
   return error.name === "Error" ? error.message : `${error.name}: ${error.message}`;
 }
 
-// A user's edit. The text goes through the engine's heap, not its stack
-// (as ccall's strings do), since a paste may be of any length.
-export function setText(engine, name, text) {
-  const heap = [name, text].map((s) => {
-    const bytes = engine.lengthBytesUTF8(s) + 1;
-    const address = engine._malloc(bytes);
-    engine.stringToUTF8(s, address, bytes);
-    return address;
-  });
+// A user's edit of the box in layout row `row`. The text goes through the
+// engine's heap, not its stack (as ccall's strings do), since a paste may be
+// of any length.
+export function setText(engine, row, text) {
+  const bytes = engine.lengthBytesUTF8(text) + 1;
+  const address = engine._malloc(bytes);
+  let done;
   try {
-    engine._lumiq_set_text(...heap);
+    engine.stringToUTF8(text, address, bytes);
+    done = engine._lumiq_set_text(row, address);
   } finally {
-    heap.forEach((address) => engine._free(address));
+    engine._free(address);
   }
+  if (!done) throw new Error(`layout row ${row} is not a box`);
 }
 
-// A click's handler, which may wait for a message: its completion.
-export function runClick(engine, name) {
-  return engine.ccall("lumiq_click", null, ["string"], [name], { async: true });
+// A click on the control in layout row `row`, whose handler may wait for a
+// message: its completion.
+export async function runClick(engine, row) {
+  const done = await engine.ccall("lumiq_click", "number", ["number"], [row], { async: true });
+  if (!done) throw new Error(`layout row ${row} is not a control`);
 }

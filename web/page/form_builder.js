@@ -1,6 +1,7 @@
 // Builds the form's elements from the layout table the page carries, each
-// where the window has it, in the order the layout gives (the window's tab
-// order), and wires each control to the handlers it is given.
+// where the window has it, in the table's order (the window's tab order), and
+// wires each control to the handlers it is given. Every widget is known by
+// its row in the table.
 
 // Every length scales with --scale: 1 on a desktop, larger on a phone.
 function place(element, widget) {
@@ -23,9 +24,10 @@ function caption(element, text, fitted) {
   return span;
 }
 
-// Each builder takes the row, the handlers and the list of captions to fit.
+// Each builder takes the widget, its row, the handlers and the list of
+// captions to fit.
 const builders = {
-  frame(widget, handlers, fitted) {
+  frame(widget, row, handlers, fitted) {
     const frame = document.createElement("div");
     frame.className = "frame";
     frame.setAttribute("role", "group");
@@ -37,23 +39,23 @@ const builders = {
     }
     return frame;
   },
-  text(widget, { edit }) {
+  text(widget, row, { edit }) {
     const box = document.createElement("input");
     box.type = "text";
     box.autocomplete = "off";
     box.spellcheck = false;
     box.setAttribute("aria-label", widget.accessibleName);
-    box.addEventListener("input", () => edit(widget.name, box));
+    box.addEventListener("input", () => edit(row, box));
     return box;
   },
-  button(widget, { click }, fitted) {
+  button(widget, row, { click }, fitted) {
     const button = document.createElement("button");
     button.type = "button";
     caption(button, widget.caption, fitted);
-    button.addEventListener("click", () => click(widget.name));
+    button.addEventListener("click", () => click(row));
     return button;
   },
-  label(widget, { click }, fitted) {
+  label(widget, row, handlers, fitted) {
     const label = document.createElement("div");
     label.className = widget.wraps ? "label wraps" : "label";
     const shown = caption(label, widget.caption, widget.wraps ? null : fitted);
@@ -65,8 +67,12 @@ const builders = {
       spoken.textContent = widget.accessibleName;
       label.append(spoken);
     }
-    if (widget.clickable) makeClickable(label, () => click(widget.name));
     return label;
+  },
+  link(widget, row, handlers, fitted) {
+    const link = builders.label(widget, row, handlers, fitted);
+    makeClickable(link, () => handlers.click(row));
+    return link;
   },
   swatch(widget) {
     const swatch = document.createElement("div");
@@ -96,8 +102,8 @@ function makeClickable(label, click) {
   });
 }
 
-// A box or a button: what the model enables and disables. (The credit label
-// answers clicks too, and is always live.)
+// A box or a button: what the model enables and disables. (A link answers
+// clicks too, and is always live.)
 export function isControl(widget) {
   return widget.kind === "text" || widget.kind === "button";
 }
@@ -111,22 +117,17 @@ function styleRoot(root, layout) {
     .join(", ");
 }
 
-// The built form: its elements and rows by control name, and the captions
-// to fit. `handlers.edit(name, box)` hears the user's edits and
-// `handlers.click(name)` the clicks.
+// The built form: its elements and widgets by row, and the captions to fit.
+// `handlers.edit(row, box)` hears the user's edits and `handlers.click(row)`
+// the clicks.
 export function build(root, layout, handlers) {
   styleRoot(root, layout);
-  const form = { width: layout.width, elements: new Map(), widgets: new Map(), fitted: [] };
-  const containers = new Map([["Lumiq", root]]);
-  for (const widget of layout.widgets) {
-    const element = builders[widget.kind](widget, handlers, form.fitted);
+  const form = { width: layout.width, elements: [], widgets: layout.widgets, fitted: [] };
+  layout.widgets.forEach((widget, row) => {
+    const element = builders[widget.kind](widget, row, handlers, form.fitted);
     place(element, widget);
-    form.elements.set(widget.name, element);
-    form.widgets.set(widget.name, widget);
-    if (widget.kind === "frame") containers.set(widget.name, element);
-  }
-  for (const name of layout.order) {
-    containers.get(form.widgets.get(name).container).append(form.elements.get(name));
-  }
+    form.elements.push(element);
+    (widget.in < 0 ? root : form.elements[widget.in]).append(element);
+  });
   return form;
 }

@@ -1,4 +1,4 @@
-// Everything the engine reports, by kind of change, mirrored into the form's
+// Everything the engine reports, by kind of change and layout row, mirrored into the form's
 // elements. It decides nothing about the form.
 
 import { isControl } from "./form_builder.js";
@@ -10,20 +10,20 @@ function showStart(box) {
   box.scrollLeft = 0;
 }
 
-function showText(page, name, text) {
-  const box = page.elements.get(name);
+function showText(page, row, text) {
+  const box = page.elements[row];
   if (box.value !== text) {
     box.value = text; // not the user's own edit, which is already shown
-    const widget = page.widgets.get(name);
+    const widget = page.widgets[row];
     if (!page.replaying) showStart(box);
     if (widget.announced && text !== "" && !page.replaying) page.announce(`${widget.accessibleName} ${text}`);
   }
   if (!page.replaying) page.describe(box); // measured once, after the replay
 }
 
-function setEnabled(page, name, enabled) {
-  const element = page.elements.get(name);
-  if (!isControl(page.widgets.get(name))) return; // the credit label is always live
+function setEnabled(page, row, enabled) {
+  const element = page.elements[row];
+  if (!isControl(page.widgets[row])) return; // a link is always live
   if (element.tagName === "BUTTON") {
     element.disabled = !enabled;
   } else {
@@ -35,8 +35,8 @@ function setEnabled(page, name, enabled) {
   if (!enabled) page.focus.keepFocusFrom(element);
 }
 
-function setShown(page, name, shown) {
-  const element = page.elements.get(name);
+function setShown(page, row, shown) {
+  const element = page.elements[row];
   const appears = shown && element.hidden;
   element.hidden = !shown;
   if (appears) page.announce(element.textContent);
@@ -54,10 +54,10 @@ export function createView(form, { focus, announce, describe }) {
   // replaying: a whole state being reported, the start or the engine's first
   const page = { elements: form.elements, widgets: form.widgets, focus, announce, describe, replaying: false };
   const view = {
-    text: (name, text) => showText(page, name, text),
-    enabled: (name, enabled) => setEnabled(page, name, enabled),
-    shown: (name, shown) => setShown(page, name, shown),
-    color: (name, r, g, b) => setColor(page.elements.get(name), r, g, b),
+    text: (row, text) => showText(page, row, text),
+    enabled: (row, enabled) => setEnabled(page, row, enabled),
+    shown: (row, shown) => setShown(page, row, shown),
+    color: (row, r, g, b) => setColor(page.elements[row], r, g, b),
   };
   // A whole state reported at once: no box scrolled to its start, nothing
   // announced.

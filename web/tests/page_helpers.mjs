@@ -15,11 +15,12 @@ export const HERE = path.dirname(fileURLToPath(import.meta.url));
 function layoutRows() {
   const page = fs.readFileSync(path.join(WEB_DIR, "index.html"), "utf8");
   const json = page.match(/<script type="application\/json" id="layout">(.*?)<\/script>/s)[1];
-  return new Map(JSON.parse(json).widgets.map((w) => [w.name, {
-    kind: w.kind, container: w.container, box: [w.left, w.top, w.width, w.height], tab: w.tab }]));
+  const widgets = JSON.parse(json).widgets;
+  return new Map(widgets.map((w) => [w.name, {
+    kind: w.kind, container: widgets[w.in]?.name ?? "Lumiq", box: [w.left, w.top, w.width, w.height] }]));
 }
 export const LAYOUT = layoutRows();
-export const TAGS = { text: "INPUT", button: "BUTTON", label: "DIV", frame: "DIV", swatch: "DIV" };
+export const TAGS = { text: "INPUT", button: "BUTTON", label: "DIV", link: "DIV", frame: "DIV", swatch: "DIV" };
 export const BOXES = [...LAYOUT].filter(([, row]) => row.kind === "text").map(([name]) => name);
 
 export async function openPage(session, url) {
