@@ -1,8 +1,11 @@
 #include "ui/eliding_line_edit.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+
+#include "view/palette.h"
 
 namespace lumiq {
 namespace {
@@ -11,9 +14,32 @@ namespace {
 constexpr int kHorizontalMargin = 2;
 constexpr int kVerticalMargin = 1;
 
+Rgb8 ToRgb8(const QColor& color) {
+  return {color.red(), color.green(), color.blue()};
+}
+
 }  // namespace
 
-ElidingLineEdit::ElidingLineEdit(QWidget* parent) : QLineEdit(parent) {}
+ElidingLineEdit::ElidingLineEdit(QWidget* parent) : QLineEdit(parent) {
+  GreyTextForPalette();
+}
+
+void ElidingLineEdit::GreyTextForPalette() {
+  QPalette shades = palette();
+  const Rgb8 greyed = GreyedText(ToRgb8(shades.color(QPalette::Active, QPalette::Text)),
+                                 ToRgb8(shades.color(QPalette::Disabled, QPalette::Base)));
+  const QColor color(greyed.red, greyed.green, greyed.blue);
+  // Setting it changes the palette again; the second time there is nothing to do.
+  if (shades.color(QPalette::Disabled, QPalette::Text) == color) return;
+  shades.setColor(QPalette::Disabled, QPalette::Text, color);
+  setPalette(shades);
+}
+
+void ElidingLineEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  // A new theme while running (light to dark) brings new text and base colours.
+  if (event->type() == QEvent::PaletteChange) GreyTextForPalette();
+}
 
 QRect ElidingLineEdit::TextRoom() const {
   QStyleOptionFrame panel;

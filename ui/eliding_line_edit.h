@@ -1,7 +1,8 @@
 // A line edit that, while it does not have the focus, ends a text too wide for
 // it with "…", so that a cut-off result cannot be read as a shorter number.
 // Focused, it shows the text itself, to scroll and select; its text() is
-// always the whole text, so copying takes all of it.
+// always the whole text, so copying takes all of it. Disabled, its text is
+// greyed as both views grey it, readable under any theme.
 #pragma once
 
 #include <QLineEdit>
@@ -23,10 +24,14 @@ class ElidingLineEdit : public QLineEdit {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QRect TextRoom() const;
   bool Elides() const { return !hasFocus() && TextIsClipped(); }
+  // Greys the disabled text by the views' shared rule, from the palette the
+  // box is drawn in now.
+  void GreyTextForPalette();
 };
 
 }  // namespace lumiq

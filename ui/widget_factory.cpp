@@ -94,12 +94,6 @@ class Builder {
     // Opaque, so a keystroke repaints the box alone and not the frame and
     // captions behind it.
     box->setAutoFillBackground(true);
-    // Greyed when disabled, yet readable: 5.5:1 on the disabled background.
-    QPalette palette = box->palette();
-    palette.setColor(
-        QPalette::Disabled, QPalette::Text,
-        QColor(kDisabledTextColor.red, kDisabledTextColor.green, kDisabledTextColor.blue));
-    box->setPalette(palette);
     return box;
   }
 

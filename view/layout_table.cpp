@@ -142,7 +142,8 @@ constexpr bool EveryPartHasOneRow() {
     for (std::size_t j = 0; j < i; ++j) {
       if (NameAt(j) == NameAt(i)) return false;
     }
-    const bool drawnWithoutCaption = KindAt(i) == WidgetKind::TextBox || KindAt(i) == WidgetKind::Swatch;
+    const bool drawnWithoutCaption =
+        KindAt(i) == WidgetKind::TextBox || KindAt(i) == WidgetKind::Swatch;
     if (drawnWithoutCaption != row.caption.empty() && KindAt(i) != WidgetKind::Frame) return false;
     if (drawnWithoutCaption && (row.texts.accessibleName.empty() || row.texts.toolTip.empty()))
       return false;

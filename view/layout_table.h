@@ -129,12 +129,4 @@ struct PixelRect {
 // Where the keyboard focus starts: the first enabled widget in tab order.
 inline constexpr Control kFirstFocus = Control::C_mlm;
 
-// The text colour of a greyed (disabled) box: 5.5:1 on the greyed background
-// #EFEFEF, and still lighter than enabled text.
-// (Not Rgb: the core's colour estimate has that name, with double components.)
-struct Rgb8 {
-  int red, green, blue;
-};
-inline constexpr Rgb8 kDisabledTextColor{0x5f, 0x5f, 0x5f};
-
 }  // namespace lumiq

@@ -1,6 +1,6 @@
 // Writes the page's layout as JSON to standard output: the shared layout
 // table in pixels, with each widget's font and texts, and the form's start
-// state as the model reports it. The build runs it once and puts its output
+// state as the model reports it; then the colour schemes' style. The build runs it once and puts its output
 // into the page, so that the page draws the form as it starts even where the
 // engine is still compiling (a browser that compiles it off the main thread).
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "form/controls.h"
 #include "form/form_model.h"
 #include "view/layout_table.h"
+#include "view/palette.h"
 #include "view/view_change.h"
 #include "view/widget_texts.h"
 
@@ -143,10 +144,6 @@ std::string Layout() {
   json.Open('{');
   json.Key("width").Number(kClientWidth).Key("height").Number(kClientHeight);
   json.Key("firstFocus").Number(static_cast<double>(IndexOf(RowOf(kFirstFocus))));
-  json.Key("disabledText")
-      .String("rgb(" + DoubleToText(kDisabledTextColor.red) + ", " +
-              DoubleToText(kDisabledTextColor.green) + ", " +
-              DoubleToText(kDisabledTextColor.blue) + ")");  // not to_string: no printf
   json.Key("fontFamilies").Open('[');
   for (const std::string_view family : kFontFamilies) json.String(family);
   json.Close(']');
@@ -181,13 +178,40 @@ std::string Layout() {
   return json.Take();
 }
 
+// "#rrggbb", written by hand: printf's formatting follows the locale.
+std::string Hex(Rgb8 color) {
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string text = "#";
+  for (const int component : {color.red, color.green, color.blue}) {
+    text.push_back(kHex[(component >> 4) & 0xf]);
+    text.push_back(kHex[component & 0xf]);
+  }
+  return text;
+}
+
+// The page's colour schemes as style rules: each scheme's form colours and
+// its greyed text by the shared rule; the first is the default, the others
+// apply when the system prefers them.
+std::string SchemeStyle() {
+  std::string style;
+  for (const PageScheme& scheme : kPageSchemes) {
+    const bool preferred = &scheme != kPageSchemes.data();
+    if (preferred) style += "@media (prefers-color-scheme: " + std::string(scheme.name) + "){";
+    style += ":root{--window:" + Hex(scheme.window) + ";--window-text:" + Hex(scheme.windowText) +
+             ";--greyed-text:" + Hex(GreyedText(scheme.windowText, scheme.window)) + "}";
+    if (preferred) style += "}";
+  }
+  return style;
+}
+
 }  // namespace
 }  // namespace lumiq::web
 
+// Two lines: the layout as JSON, then the colour schemes' style rules. Each
+// ends with a line feed, as standard output reaches node a line at a time.
 int main() {
-  // One line: standard output reaches node a line at a time.
-  const std::string json = lumiq::web::Layout() + "\n";
-  return std::fwrite(json.data(), 1, json.size(), stdout) == json.size() && std::fflush(stdout) == 0
+  const std::string out = lumiq::web::Layout() + "\n" + lumiq::web::SchemeStyle() + "\n";
+  return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0
              ? 0
              : 1;
 }

@@ -1,14 +1,19 @@
 # Writes OUTPUT, the page, from DIR/index.html with DIR/lumiq.css, the script,
-# the layout (the output of the command WRITE_LAYOUT) and the engine put in its
-# place. The script is DIR/lumiq.js and the modules it imports, bundled by
+# the layout and the colour schemes (the output of the command WRITE_LAYOUT)
+# and the engine put in its place. The script is DIR/lumiq.js and the modules it imports, bundled by
 # ESBUILD into one minified function. The engine is ENGINE, its script, and
 # the .wasm beside it, which the command NODE (node and its options) writes in
 # base64.
-execute_process(COMMAND ${WRITE_LAYOUT} OUTPUT_VARIABLE LUMIQ_LAYOUT
+execute_process(COMMAND ${WRITE_LAYOUT} OUTPUT_VARIABLE written
                 RESULT_VARIABLE failed OUTPUT_STRIP_TRAILING_WHITESPACE)
-if(failed OR LUMIQ_LAYOUT STREQUAL "")
-  message(FATAL_ERROR "${WRITE_LAYOUT} did not write the layout: ${failed}")
+# Its first line is the layout, its second the colour schemes' style rules.
+string(FIND "${written}" "\n" end)
+if(failed OR end LESS 1)
+  message(FATAL_ERROR "${WRITE_LAYOUT} did not write the layout and the schemes: ${failed}")
 endif()
+string(SUBSTRING "${written}" 0 ${end} LUMIQ_LAYOUT)
+math(EXPR end "${end} + 1")
+string(SUBSTRING "${written}" ${end} -1 schemes)
 string(REGEX REPLACE "\\.js$" ".wasm" wasm ${ENGINE})
 execute_process(COMMAND ${NODE} -e "process.stdout.write(require('fs').readFileSync(process.argv[1], 'base64'))"
                         ${wasm}
@@ -18,6 +23,7 @@ if(failed OR LUMIQ_ENGINE_CODE STREQUAL "")
 endif()
 file(READ ${ENGINE} LUMIQ_ENGINE)
 file(READ ${DIR}/lumiq.css LUMIQ_STYLE)
+string(PREPEND LUMIQ_STYLE "${schemes}\n")
 execute_process(COMMAND ${ESBUILD} ${DIR}/lumiq.js --bundle --format=iife --global-name=LumiqPage
                         --minify --log-level=warning
                 OUTPUT_VARIABLE LUMIQ_SCRIPT RESULT_VARIABLE failed)

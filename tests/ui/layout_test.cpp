@@ -2,7 +2,9 @@
 // start state and keyboard order.
 #include <QGroupBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 #include "tests/ui/ui_fixture.h"
@@ -17,6 +19,10 @@ using testing_support::UiFixture;
 
 class LayoutTest : public QObject {
   Q_OBJECT
+
+ public:
+  enum class Theme { Own, Dark, DarkWhileRunning };
+  Q_ENUM(Theme)
 
  private slots:
   void init() { m_ui = std::make_unique<UiFixture>(); }
@@ -194,14 +200,28 @@ class LayoutTest : public QObject {
     }
   }
 
+  // The themes a user may run: the style's own palette, a dark one (GNOME's
+  // Adwaita dark as Qt's gtk3 theme gives it) set before the window is
+  // built, and the same set while it runs, as when the desktop switches.
   void disabledTextIsReadable_data() {
-    QTest::addColumn<QString>("unused");
-    for (const char* name : {"mlm", "Power", "Efficiency"}) QTest::newRow(name) << QString();
+    QTest::addColumn<Theme>("theme");
+    for (const char* name : {"mlm", "Power", "Efficiency"}) {
+      QTest::addRow("%s", name) << Theme::Own;
+      QTest::addRow("%s dark", name) << Theme::Dark;
+      QTest::addRow("%s dark while running", name) << Theme::DarkWhileRunning;
+    }
   }
 
-  // Greyed results after Calculate: still 4.5:1 against their background, and
-  // lighter than the enabled boxes' text.
+  // Greyed results after Calculate: still 4.5:1 against their background,
+  // and fainter than the enabled boxes' text, under every theme.
   void disabledTextIsReadable() {
+    QFETCH(Theme, theme);
+    const QPalette own = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(own); });
+    if (theme == Theme::Dark) {
+      QApplication::setPalette(AdwaitaDark());
+      m_ui = std::make_unique<UiFixture>();
+    }
     m_ui->model.SetText(Field::Voltage, "3.2");
     m_ui->model.SetText(Field::Current, "20");
     m_ui->model.Click(Control::C_mlm);
@@ -210,17 +230,24 @@ class LayoutTest : public QObject {
     m_ui->model.Click(Control::Calculate);
     m_ui->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_ui->window));
-    QLineEdit* box = m_ui->Box(QTest::currentDataTag());
+    if (theme == Theme::DarkWhileRunning) {
+      QApplication::setPalette(AdwaitaDark());
+      QApplication::processEvents();
+    }
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
+    QLineEdit* box = m_ui->Box(name.toLatin1().constData());
     QVERIFY(!box->isEnabled());
     const QImage greyed = box->grab().toImage();
     const QColor background = greyed.pixelColor(greyed.width() - 4, 3);
-    const QColor ink = Darkest(greyed);
-    const double contrast = (Luminance(background) + 0.05) / (Luminance(ink) + 0.05);
+    const QColor ink = Inkiest(greyed, background);
+    const double contrast = Contrast(ink, background);
     QVERIFY2(
         contrast >= 4.5,
         qPrintable(
             QStringLiteral("%1 on %2: %3:1").arg(ink.name(), background.name()).arg(contrast)));
-    QVERIFY(Luminance(ink) > Luminance(Darkest(m_ui->Box("Voltage")->grab().toImage())));
+    const QImage enabled = m_ui->Box("Voltage")->grab().toImage();
+    const QColor enabledBackground = enabled.pixelColor(enabled.width() - 4, 3);
+    QVERIFY(contrast < Contrast(Inkiest(enabled, enabledBackground), enabledBackground));
   }
 
  private:
@@ -233,16 +260,40 @@ class LayoutTest : public QObject {
            0.0722 * linear(color.blueF());
   }
 
-  // The darkest pixel inside the frame: the text's full-strength ink.
-  static QColor Darkest(const QImage& image) {
-    QColor darkest = Qt::white;
+  static double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  }
+
+  // The pixel inside the frame that stands out most from the background: the
+  // text's full-strength ink.
+  static QColor Inkiest(const QImage& image, const QColor& background) {
+    QColor inkiest = background;
     for (int y = 3; y < image.height() - 3; ++y) {
       for (int x = 3; x < image.width() - 3; ++x) {
         const QColor c = image.pixelColor(x, y);
-        if (Luminance(c) < Luminance(darkest)) darkest = c;
+        if (Contrast(c, background) > Contrast(inkiest, background)) inkiest = c;
       }
     }
-    return darkest;
+    return inkiest;
+  }
+
+  // The colours GNOME's Adwaita dark gives Qt through its gtk3 theme.
+  static QPalette AdwaitaDark() {
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+      dark.setColor(group, QPalette::Window, QColor(0x35, 0x35, 0x35));
+      dark.setColor(group, QPalette::WindowText, QColor(0xee, 0xee, 0xec));
+      dark.setColor(group, QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+      dark.setColor(group, QPalette::Text, QColor(0xee, 0xee, 0xec));
+      dark.setColor(group, QPalette::Button, QColor(0x35, 0x35, 0x35));
+      dark.setColor(group, QPalette::ButtonText, QColor(0xee, 0xee, 0xec));
+    }
+    dark.setColor(QPalette::Disabled, QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Disabled, QPalette::Base, QColor(0x32, 0x32, 0x32));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x91, 0x91, 0x90));
+    return dark;
   }
 
   std::unique_ptr<UiFixture> m_ui;

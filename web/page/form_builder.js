@@ -109,7 +109,6 @@ export function isControl(widget) {
 }
 
 function styleRoot(root, layout) {
-  root.style.setProperty("--greyed-text", layout.disabledText);
   root.style.setProperty("--form-width", `${layout.width}px`);
   root.style.setProperty("--form-height", `${layout.height}px`);
   root.style.fontFamily = [...layout.fontFamilies, "sans-serif"]

@@ -35,7 +35,7 @@ for (const part of PAGE_PARTS) {
       for (const [file, text] of Object.entries(ENGINE)) fs.writeFileSync(path.join(dir, file), text, "latin1");
       if (part.file) fs.appendFileSync(path.join(dir, part.file), part.more);
       const output = path.join(dir, "out.html");
-      const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=echo;{}",
+      const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=printf;{}\\n:root{}",
                                                  `-DENGINE=${path.join(dir, "engine.js")}`, `-DNODE=${process.execPath}`,
                                                  "-DESBUILD=esbuild",
                                                  "-P", path.join(HERE, "../write_page.cmake")], { stdio: "pipe" });

@@ -16,17 +16,20 @@ const CHROMIUM_FLAGS = [
 ];
 
 // A page in a fresh browser profile: no cache, no service worker, no state.
-export async function launch(engine, { width = 800, height = 700 } = {}) {
-  if (engine === "webkit") return WebKitSession.start(width, height);
+// `scheme` is the colour scheme the system prefers, "light" or "dark".
+export async function launch(engine, { width = 800, height = 700, scheme = "light" } = {}) {
+  if (engine === "webkit") return WebKitSession.start(width, height, scheme);
   const options = engine === "firefox"
     // Without its crash reporter, whose window would outlive a crash and
     // hold the test run open.
     ? { browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true,
-        env: { ...process.env, MOZ_CRASHREPORTER_DISABLE: "1" } }
+        env: { ...process.env, MOZ_CRASHREPORTER_DISABLE: "1" },
+        extraPrefsFirefox: { "layout.css.prefers-color-scheme.content-override": scheme === "dark" ? 0 : 1 } }
     : { browser: "chrome", executablePath: "/usr/bin/chromium", headless: true, args: CHROMIUM_FLAGS };
   const browser = await startRetryingCrashes(() => puppeteer.launch(options));
   const page = (await browser.pages())[0] ?? (await browser.newPage());
   await page.setViewport({ width, height, deviceScaleFactor: 1 });
+  if (engine === "chromium") await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: scheme }]);
   return new PuppeteerSession(engine, browser, page);
 }
 
@@ -112,10 +115,12 @@ async function freePort() {
 // MiniBrowser has no headless mode: it needs a display (scripts/with-xvfb).
 // Without one, session creation hangs silently, hence the time limit.
 class WebKitSession {
-  static async start(width, height) {
+  static async start(width, height, scheme) {
     if (!process.env.DISPLAY) throw new Error("WebKit needs a display: run under scripts/with-xvfb");
     const port = await freePort();
-    const service = spawn("/usr/bin/WebKitWebDriver", [`--port=${port}`], { stdio: "ignore" });
+    // WebKitGTK prefers the scheme of its GTK theme.
+    const env = { ...process.env, GTK_THEME: scheme === "dark" ? "Adwaita:dark" : "Adwaita" };
+    const service = spawn("/usr/bin/WebKitWebDriver", [`--port=${port}`], { stdio: "ignore", env });
     const capabilities = new Capabilities({
       browserName: "MiniBrowser",
       "webkitgtk:browserOptions": {

@@ -262,6 +262,27 @@ for (const engine of ENGINES) {
       assert.equal(now.description, "RGB 127, 229, 0");
     }));
 
+    // The system's scheme, light or dark: the form is drawn in it, and every
+    // text, greyed results too, reads at 4.5:1 or more.
+    for (const scheme of ["light", "dark"]) {
+      test(`a system that prefers ${scheme} gets a ${scheme} form that reads`, () => withPage(async (s) => {
+        await typeInto(s, "Voltage", "3.2");
+        await typeInto(s, "Current", "20");
+        const colors = await s.evaluate(() => Object.fromEntries(["Lumiq", "Voltage", "Power", "message"].map((id) => {
+          const style = getComputedStyle(document.getElementById(id));
+          return [id, { color: style.color, background: style.backgroundColor }];
+        })));
+        const form = colors.Lumiq;
+        assert.equal(contrast(form.background, "rgb(0, 0, 0)") < contrast(form.color, "rgb(0, 0, 0)"), scheme === "dark",
+          `${form.color} on ${form.background}`);
+        for (const id of ["Lumiq", "Voltage", "Power", "message"]) {
+          const { color, background } = colors[id];
+          assert.ok(contrast(color, background) >= 4.5, `${id}: ${color} on ${background}`);
+        }
+        assert.deepEqual(await axeViolations(s), []);
+      }, { scheme }));
+    }
+
     test("disabled boxes are readable, skipped by Tab and ignore typing", () => withPage(async (s) => {
       await typeInto(s, "Voltage", "3.2");
       await typeInto(s, "Current", "20");
