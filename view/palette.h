@@ -29,7 +29,7 @@ inline constexpr double kGreyedTextContrast = 5.0;
 
 // A scheme of the page: its form's background (also a greyed box's) and text.
 struct PageScheme {
-  std::string_view name;   // "light", "dark": the prefers-color-scheme value
+  std::string_view name;  // "light", "dark": the prefers-color-scheme value
   Rgb8 window, windowText;
 };
 inline constexpr std::array<PageScheme, 2> kPageSchemes = {{

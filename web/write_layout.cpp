@@ -1,8 +1,9 @@
 // Writes the page's layout as JSON to standard output: the shared layout
 // table in pixels, with each widget's font and texts, and the form's start
-// state as the model reports it; then the colour schemes' style. The build runs it once and puts its output
-// into the page, so that the page draws the form as it starts even where the
-// engine is still compiling (a browser that compiles it off the main thread).
+// state as the model reports it; then the colour schemes' style. The build
+// runs it once and puts its output into the page, so that the page draws the
+// form as it starts even where the engine is still compiling (a browser that
+// compiles it off the main thread).
 #include <cstdio>
 #include <string>
 #include <string_view>

@@ -234,7 +234,8 @@ class LayoutTest : public QObject {
       QApplication::setPalette(AdwaitaDark());
       QApplication::processEvents();
     }
-    const QString name = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
+    const QString name =
+        QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
     QLineEdit* box = m_ui->Box(name.toLatin1().constData());
     QVERIFY(!box->isEnabled());
     const QImage greyed = box->grab().toImage();
