@@ -46,6 +46,34 @@ for (const engine of ENGINES) {
       }
       for (const name of BOXES) assert.ok(placed[name].label, name);
 
+      // What a screen reader meets: each box's tooltip (no value while it
+      // fits) says more than its name; a frame is named by its caption; a
+      // label is read once, without the hyphens that break its lines.
+      const read = await s.evaluate((names) => {
+        const readText = (node) => node.nodeType === Node.TEXT_NODE ? node.textContent
+          : node.getAttribute?.("aria-hidden") === "true" ? "" : [...node.childNodes].map(readText).join("");
+        return Object.fromEntries(names.map((name) => {
+          const e = document.getElementById(name);
+          const by = e.getAttribute("aria-labelledby");
+          return [name, { title: e.getAttribute("title"), label: e.getAttribute("aria-label"),
+                          named: by === null ? null : by.split(" ").map((id) => document.getElementById(id).textContent).join(" "),
+                          text: readText(e) }];
+        }));
+      }, [...LAYOUT.keys()]);
+      for (const [name, row] of LAYOUT) {
+        const got = read[name];
+        if (row.kind === "text") {
+          assert.equal(got.title, row.toolTip, name);
+          assert.notEqual(got.title, got.label, name);
+        } else if (row.kind === "frame") {
+          assert.equal(got.named, row.caption || null, name);
+        } else if (row.kind !== "swatch") {
+          assert.equal(got.title, null, name);
+          assert.equal(got.text, row.accessibleName || row.caption, name);
+          assert.doesNotMatch(got.text, /\w- \w/, name);
+        }
+      }
+
       // One font, and nothing clipped: every caption and every start text
       // fits its box, button captions on one line; the widest caption fills
       // its box (the captions are condensed together just enough).
@@ -351,6 +379,16 @@ for (const engine of ENGINES) {
         assert.ok(Math.abs(m.left - 8) <= 1, `left ${m.left}`);
         assert.ok(m.text >= 14, `text ${m.text} px`);
         assert.ok(m.target >= 24, `target ${m.target} px`);
+        // A rotation fits the form again, and describes its boxes again, and
+        // only its boxes.
+        const width = () => s.evaluate(() => document.getElementById("Lumiq").getBoundingClientRect().width);
+        const before = await width();
+        await s.viewport(370, 844);
+        await waitUntil(async () => (await width()) !== before, 2000); // WebKit's window stays wider
+        await new Promise((resolve) => setTimeout(resolve, 100));
+        assert.deepEqual(await s.evaluate(() => [...document.querySelectorAll("#Lumiq button, #Lumiq .label")]
+          .filter((e) => e.hasAttribute("title")).map((e) => e.id)), []);
+        for (const name of BOXES) assert.equal(await attribute(s, name, "title"), LAYOUT.get(name).toolTip, name);
         await s.click("Label4");
         assert.ok(await waitUntil(() => dialogOpen(s)));
         assert.ok(await s.evaluate(() => document.getElementById("message-ok").getBoundingClientRect().height) >= 24);

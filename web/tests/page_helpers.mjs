@@ -17,7 +17,8 @@ function layoutRows() {
   const json = page.match(/<script type="application\/json" id="layout">(.*?)<\/script>/s)[1];
   const widgets = JSON.parse(json).widgets;
   return new Map(widgets.map((w) => [w.name, {
-    kind: w.kind, container: widgets[w.in]?.name ?? "Lumiq", box: [w.left, w.top, w.width, w.height] }]));
+    kind: w.kind, container: widgets[w.in]?.name ?? "Lumiq", box: [w.left, w.top, w.width, w.height],
+    caption: w.caption, toolTip: w.toolTip, accessibleName: w.accessibleName }]));
 }
 export const LAYOUT = layoutRows();
 export const TAGS = { text: "INPUT", button: "BUTTON", label: "DIV", link: "DIV", frame: "DIV", swatch: "DIV" };
