@@ -10,11 +10,8 @@
 namespace lumiq {
 namespace {
 
-// The caption boxes were laid out for MS Sans Serif; other families run
-// wider (Arial's metrics by about 6%, DejaVu Sans by more). Each family is
-// condensed just enough that every caption fits its box, down to this.
-constexpr int kNarrowestStretch = 70;
-
+// Arial's metrics run about 6% wider than MS Sans Serif, DejaVu Sans more:
+// the family's stretch condenses every caption alike.
 struct Family {
   QString name;  // empty: none of the list is installed, use the default sans
   int stretch;
@@ -49,7 +46,7 @@ bool CaptionsFit(const QString& family, int stretch) {
 
 int StretchThatFits(const QString& family) {
   int stretch = 100;
-  while (stretch > kNarrowestStretch && !CaptionsFit(family, stretch)) --stretch;
+  while (stretch > kNarrowestCaptionPercent && !CaptionsFit(family, stretch)) --stretch;
   return stretch;
 }
 

@@ -61,6 +61,13 @@ struct FontRow {
 // said otherwise.
 [[nodiscard]] const FontRow& FontOf(FontStyle style) noexcept;
 
+// The captions were laid out for MS Sans Serif; other families run wider.
+// Both views condense every caption by one common factor, just enough that
+// each on one line fits its width and the wrapped note its height, and never
+// narrower than this, in percent: past it a caption is clipped rather than
+// made unreadable.
+inline constexpr int kNarrowestCaptionPercent = 70;
+
 // MS Sans Serif where it is installed, else the nearest free stand-ins, in
 // order of preference (the first ones have Arial's metrics).
 inline constexpr std::array<std::string_view, 5> kFontFamilies = {

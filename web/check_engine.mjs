@@ -31,7 +31,7 @@ const row = Object.fromEntries(JSON.parse(layout).widgets.map((widget, i) => [wi
 // The browser globals the engine's script and the seam reach for; nothing
 // of the form's own.
 const block = { textContent: code, remove() {} };
-const document = { getElementById: (id) => (id === "engine-code" ? block : null), currentScript: null };
+const document = { currentScript: null };
 const browser = vm.createContext({
   ...Object.fromEntries(["WebAssembly", "TextDecoder", "atob", "setTimeout", "clearTimeout", "console", "Promise"]
     .map((name) => [name, globalThis[name]])),
@@ -48,7 +48,6 @@ try {
 }
 
 // The seam as bundled into the page; it has no imports of its own.
-globalThis.document = document;
 const seam = await import(`data:text/javascript,${encodeURIComponent(fs.readFileSync(seamPath, "utf8"))}`);
 
 const texts = new Map();
@@ -68,7 +67,7 @@ async function convert(engine, degrees) {
   await seam.runClick(engine, row.Calculate);
 }
 try {
-  const engine = await seam.startEngine(factory, { view, showMessage });
+  const engine = await seam.startEngine(factory, block, { view, showMessage });
   engine._lumiq_observe();
   // A click that shows a message ends only once the message is closed.
   await convert(engine, "x");

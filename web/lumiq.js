@@ -6,13 +6,24 @@
 
 import { describeClipped } from "./page/clipped.js";
 import { createClickQueue } from "./page/click_queue.js";
-import { reasonOf, runClick, setText, startEngine } from "./page/engine.js";
+import { createEngineLink, reasonOf, startEngine } from "./page/engine.js";
 import { createFocusKeeper } from "./page/focus.js";
 import { build } from "./page/form_builder.js";
 import { createAnnouncer, createMessages } from "./page/messages.js";
-import { createScreenFit } from "./page/screen_fit.js";
+import { startScreenFit } from "./page/screen_fit.js";
 import { registerWorker } from "./page/updates.js";
 import { createView } from "./page/view.js";
+
+// The page's elements that its modules are handed; no module looks one up.
+function pageNodes() {
+  const byId = (id) => document.getElementById(id);
+  return {
+    root: byId("Lumiq"), status: byId("status"), layout: byId("layout"), engineCode: byId("engine-code"),
+    announcer: byId("announcer"),
+    message: { dialog: byId("message"), text: byId("message-text"), ok: byId("message-ok") },
+    update: { notice: byId("update"), reload: byId("update-reload") },
+  };
+}
 
 // Drawn, but nothing answers until the engine does; the status stays
 // readable, where an inert form would hide it too.
@@ -22,41 +33,31 @@ function setFormInert(root, inert) {
 
 // Builds the form as the model reported it when the page was built (prompts,
 // greyed boxes, black swatch): what shows while a browser compiles the engine
-// off the main thread. The engine reports the same.
-function drawForm(root, layout) {
-  const page = { engine: null };
-  const queue = createClickQueue((row) => runClick(page.engine, row));
-  const describe = (box) => describeClipped(box, page.form.widgets[page.form.elements.indexOf(box)], layout.clippedDescription);
-  page.form = build(root, layout, {
+// off the main thread. The engine reports the same. Edits and clicks reach
+// the engine through `link`, which ignores them until it is live.
+function drawForm(nodes, layout, link) {
+  const queue = createClickQueue(link.click);
+  const page = {};
+  const describe = (box, row) => describeClipped(box, layout.widgets[row], layout.clippedDescription);
+  page.form = build(nodes.root, layout, {
     edit(row, box) {
-      setText(page.engine, row, box.value);
-      describe(box);
+      link.edit(row, box.value);
+      describe(box, row);
     },
     click: queue.click,
   });
-  page.focus = createFocusKeeper(root);
-  const showDialog = createMessages(page.focus);
+  page.focus = createFocusKeeper(nodes.root);
+  const showDialog = createMessages(page.focus, nodes.message);
   page.showMessage = (text) => queue.hold(showDialog(text));
-  const announce = createAnnouncer(document.getElementById("announcer"));
+  const announce = createAnnouncer(nodes.announcer);
   Object.assign(page, createView(page.form, { focus: page.focus, announce, describe }));
   page.describeBoxes = () => {
     page.form.elements.forEach((element, row) => {
-      if (page.form.widgets[row].kind === "text") describe(element);
+      if (layout.widgets[row].kind === "text") describe(element, row);
     });
   };
   page.whileReplaying(() => layout.start.forEach(([kind, ...values]) => page.view[kind](...values)));
   return page;
-}
-
-// Scaled to the screen now (the first layout, measuring the captions), on
-// every resize, and when fonts that load later change that measure (the
-// form's are local, so this is rare; asking whether any are loading would be
-// a layout). Until the engine runs, every box holds a start text that fits.
-function fitToScreen(root, page) {
-  const scaleToScreen = createScreenFit(root, page.form, () => page.engine && page.describeBoxes());
-  scaleToScreen({ refit: true });
-  addEventListener("resize", () => scaleToScreen());
-  document.fonts?.addEventListener("loadingdone", () => scaleToScreen({ refit: true }));
 }
 
 // A form that cannot compute is not shown, and says why.
@@ -67,8 +68,8 @@ function showFailure(root, status, error) {
   root.removeAttribute("aria-busy");
 }
 
-function goLive(root, status, page, layout) {
-  page.whileReplaying(() => page.engine._lumiq_observe());
+function goLive({ root, status }, page, layout, link) {
+  page.whileReplaying(link.observe);
   setTimeout(page.describeBoxes); // measured after this task: no layout of its own
   status.remove();
   setFormInert(root, false);
@@ -77,22 +78,23 @@ function goLive(root, status, page, layout) {
   page.form.elements[layout.firstFocus].focus();
 }
 
-async function startForm(factory) {
-  const root = document.getElementById("Lumiq");
-  const status = document.getElementById("status");
-  const layout = JSON.parse(document.getElementById("layout").textContent);
-  const page = drawForm(root, layout);
-  setFormInert(root, true);
-  fitToScreen(root, page);
+async function startForm(factory, nodes) {
+  const layout = JSON.parse(nodes.layout.textContent);
+  const link = createEngineLink();
+  const page = drawForm(nodes, layout, link);
+  setFormInert(nodes.root, true);
+  // Until the engine runs, every box holds a start text that fits.
+  const stopFitting = startScreenFit(nodes.root, { width: layout.width, captions: page.form.captions,
+    floor: layout.captionFloor }, () => link.isLive() && page.describeBoxes());
   performance.mark?.("lumiq-drawn"); // built and laid out, not yet live
   try {
-    page.engine = await startEngine(factory, page);
+    link.goLive(await startEngine(factory, nodes.engineCode, page));
   } catch (error) {
-    page.form.fitted.length = 0; // its captions are not fitted again on a resize
-    showFailure(root, status, error);
+    stopFitting(); // its captions are gone
+    showFailure(nodes.root, nodes.status, error);
     return;
   }
-  goLive(root, status, page, layout);
+  goLive(nodes, page, layout, link);
   performance.mark?.("lumiq-live"); // for anyone timing the start (User Timing)
 }
 
@@ -100,9 +102,10 @@ async function startForm(factory) {
 // has said why not) and the page has loaded, so as not to compete with the
 // start, and then runs in a task of its own.
 export function start(factory) {
+  const nodes = pageNodes();
   const loaded = new Promise((resolve) => {
     if (document.readyState === "complete") resolve();
     else addEventListener("load", resolve, { once: true });
   });
-  Promise.all([startForm(factory), loaded]).then(() => setTimeout(registerWorker));
+  Promise.all([startForm(factory, nodes), loaded]).then(() => setTimeout(() => registerWorker(nodes.update)));
 }

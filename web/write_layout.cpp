@@ -145,6 +145,7 @@ std::string Layout() {
   json.Open('{');
   json.Key("width").Number(kClientWidth).Key("height").Number(kClientHeight);
   json.Key("firstFocus").Number(static_cast<double>(IndexOf(RowOf(kFirstFocus))));
+  json.Key("captionFloor").Number(kNarrowestCaptionPercent / 100.0);
   json.Key("fontFamilies").Open('[');
   for (const std::string_view family : kFontFamilies) json.String(family);
   json.Close(']');

@@ -7,8 +7,7 @@ const kStartLimitMs = 10000;
 // The engine's wasm, in base64 in a data block of the page: a script's
 // string literal of that size costs Chromium a tenth of the start to parse.
 // Read once, and the block removed: the page keeps no copy.
-function takeEngineCode() {
-  const block = document.getElementById("engine-code");
+function takeEngineCode(block) {
   block.remove();
   return block.textContent;
 }
@@ -42,9 +41,9 @@ function instantiate(bytes, imports, receive, reject) {
   }
 }
 
-// Starts the engine from `factory` (its script's) and its code, and hands it
-// the page's `showMessage` and `view`.
-export function startEngine(factory, { showMessage, view }) {
+// Starts the engine from `factory` (its script's) and its code in the data
+// block `codeBlock`, and hands it the page's `showMessage` and `view`.
+export function startEngine(factory, codeBlock, { showMessage, view }) {
   return new Promise((resolve, reject) => {
     if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
     const limit = setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
@@ -53,7 +52,7 @@ export function startEngine(factory, { showMessage, view }) {
       view,
       onAbort: (what) => reject(new Error(String(what))),
       instantiateWasm(imports, receive) {
-        return instantiate(decode(takeEngineCode()), imports, receive, reject);
+        return instantiate(decode(takeEngineCode(codeBlock)), imports, receive, reject);
       },
     }).then(resolve, reject).finally(() => clearTimeout(limit));
   });
@@ -87,4 +86,22 @@ export function setText(engine, row, text) {
 export async function runClick(engine, row) {
   const done = await engine.ccall("lumiq_click", "number", ["number"], [row], { async: true });
   if (!done) throw new Error(`layout row ${row} is not a control`);
+}
+
+// The page's one link to the engine: edits and clicks by layout row, which
+// do nothing until the engine is live.
+export function createEngineLink() {
+  let engine = null;
+  return {
+    goLive(started) {
+      engine = started;
+    },
+    isLive: () => engine !== null,
+    edit(row, text) {
+      if (engine) setText(engine, row, text);
+    },
+    click: (row) => (engine ? runClick(engine, row) : Promise.resolve()),
+    // The engine reports its whole state to the view, then every change.
+    observe: () => engine._lumiq_observe(),
+  };
 }

@@ -16,23 +16,23 @@ function place(element, widget) {
   if (widget.toolTip) element.title = widget.toolTip;
 }
 
-function caption(element, text, fitted) {
+function caption(element, text, captions) {
   const span = document.createElement("span");
   span.textContent = text;
   element.append(span);
-  fitted?.push(span);
+  captions.push(span);
   return span;
 }
 
 // Each builder takes the widget, its row, the handlers and the list of
-// captions to fit.
+// captions to fit (every caption counts).
 const builders = {
-  frame(widget, row, handlers, fitted) {
+  frame(widget, row, handlers, captions) {
     const frame = document.createElement("div");
     frame.className = "frame";
     frame.setAttribute("role", "group");
     if (widget.caption) {
-      const span = caption(frame, widget.caption, fitted);
+      const span = caption(frame, widget.caption, captions);
       span.className = "caption";
       span.id = `${widget.name}-caption`;
       frame.setAttribute("aria-labelledby", span.id);
@@ -48,17 +48,17 @@ const builders = {
     box.addEventListener("input", () => edit(row, box));
     return box;
   },
-  button(widget, row, { click }, fitted) {
+  button(widget, row, { click }, captions) {
     const button = document.createElement("button");
     button.type = "button";
-    caption(button, widget.caption, fitted);
+    caption(button, widget.caption, captions);
     button.addEventListener("click", () => click(row));
     return button;
   },
-  label(widget, row, handlers, fitted) {
+  label(widget, row, handlers, captions) {
     const label = document.createElement("div");
     label.className = widget.wraps ? "label wraps" : "label";
-    const shown = caption(label, widget.caption, widget.wraps ? null : fitted);
+    const shown = caption(label, widget.caption, captions);
     // A caption drawn with line-break hyphens is read as its plain sentence.
     if (widget.accessibleName && widget.accessibleName !== widget.caption) {
       shown.setAttribute("aria-hidden", "true");
@@ -69,8 +69,8 @@ const builders = {
     }
     return label;
   },
-  link(widget, row, handlers, fitted) {
-    const link = builders.label(widget, row, handlers, fitted);
+  link(widget, row, handlers, captions) {
+    const link = builders.label(widget, row, handlers, captions);
     makeClickable(link, () => handlers.click(row));
     return link;
   },
@@ -121,9 +121,9 @@ function styleRoot(root, layout) {
 // the clicks.
 export function build(root, layout, handlers) {
   styleRoot(root, layout);
-  const form = { width: layout.width, elements: [], widgets: layout.widgets, fitted: [] };
+  const form = { width: layout.width, elements: [], widgets: layout.widgets, captions: [] };
   layout.widgets.forEach((widget, row) => {
-    const element = builders[widget.kind](widget, row, handlers, form.fitted);
+    const element = builders[widget.kind](widget, row, handlers, form.captions);
     place(element, widget);
     form.elements.push(element);
     (widget.in < 0 ? root : form.elements[widget.in]).append(element);

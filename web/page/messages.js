@@ -11,12 +11,10 @@ export function createAnnouncer(region) {
   return (text) => (region.textContent = nextAnnouncement(region.textContent, text));
 }
 
-// Shows `text` (its lines already broken by the engine) in the modal dialog
-// and returns the promise of its closing, after which the focus is back in
-// the form.
-export function createMessages(focus) {
-  const dialog = document.getElementById("message");
-  const dialogText = document.getElementById("message-text");
+// Shows `text` (its lines already broken by the engine) in the modal
+// `dialog`, its `text` element and `ok` button handed in, and returns the
+// promise of its closing, after which the focus is back in the form.
+export function createMessages(focus, { dialog, text: dialogText, ok }) {
   return function showMessage(text) {
     const returnTo = document.activeElement;
     dialogText.textContent = text;
@@ -24,7 +22,7 @@ export function createMessages(focus) {
       dialog.addEventListener("close", () => resolve(focus.restoreFocus(returnTo)), { once: true });
     });
     dialog.showModal();
-    document.getElementById("message-ok").focus();
+    ok.focus();
     return closed;
   };
 }

@@ -11,16 +11,29 @@ export function scaleFor(viewportWidth, formWidth) {
   return viewportWidth < kNarrowWidth ? (viewportWidth - 16) / formWidth : 1;
 }
 
-// `afterFit` runs after each fitting, as the boxes' clipping may change.
-export function createScreenFit(root, form, afterFit) {
+// Fits the form `width` pixels wide, with its `captions`, now (the first
+// layout, measuring the captions), on every resize, and when fonts that load
+// later change that measure (the form's are local, so this is rare; asking
+// whether any are loading would be a layout). `afterFit` runs after each
+// fitting, as the boxes' clipping may change. Returns what stops it.
+export function startScreenFit(root, { width, captions, floor }, afterFit) {
   let currentScale = "1"; // as the style sheet has it
   let currentZoom = 0;
-  return function scaleToScreen({ refit = false } = {}) {
-    const scale = String(scaleFor(window.innerWidth, form.width));
+  function scaleToScreen({ refit = false } = {}) {
+    const scale = String(scaleFor(window.innerWidth, width));
     if (scale !== currentScale) root.style.setProperty("--scale", (currentScale = scale));
     else if (!refit && devicePixelRatio === currentZoom) return;
     currentZoom = devicePixelRatio;
-    root.dataset.captionFit = String(fitCaptions(form.fitted));
+    root.dataset.captionFit = String(fitCaptions(captions, floor));
     afterFit();
+  }
+  const onResize = () => scaleToScreen();
+  const onFonts = () => scaleToScreen({ refit: true });
+  scaleToScreen({ refit: true });
+  addEventListener("resize", onResize);
+  document.fonts?.addEventListener("loadingdone", onFonts);
+  return function stop() {
+    removeEventListener("resize", onResize);
+    document.fonts?.removeEventListener("loadingdone", onFonts);
   };
 }

@@ -1,8 +1,7 @@
 // Offline use and updates: a new version waits until the user reloads, so a
 // page never runs on two versions' files.
 
-function offerUpdate(registration) {
-  const notice = document.getElementById("update");
+function offerUpdate(registration, { notice, reload }) {
   const waiting = () => registration.waiting && navigator.serviceWorker.controller;
   const show = () => {
     if (waiting()) notice.hidden = false;
@@ -12,7 +11,7 @@ function offerUpdate(registration) {
     const worker = registration.installing;
     worker?.addEventListener("statechange", show);
   });
-  document.getElementById("update-reload").addEventListener("click", () => {
+  reload.addEventListener("click", () => {
     registration.waiting?.postMessage("activate");
   });
   let reloading = false;
@@ -24,10 +23,11 @@ function offerUpdate(registration) {
   });
 }
 
-export function registerWorker() {
+// `notice` says that an update is ready; its `reload` button takes it.
+export function registerWorker(nodes) {
   if (!("serviceWorker" in navigator)) return;
   navigator.serviceWorker
     .register("sw.js")
-    .then(offerUpdate)
+    .then((registration) => offerUpdate(registration, nodes))
     .catch(() => {}); // offline use is a bonus: the page works without it
 }

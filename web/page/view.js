@@ -18,7 +18,7 @@ function showText(page, row, text) {
     if (!page.replaying) showStart(box);
     if (widget.announced && text !== "" && !page.replaying) page.announce(`${widget.accessibleName} ${text}`);
   }
-  if (!page.replaying) page.describe(box); // measured once, after the replay
+  if (!page.replaying) page.describe(box, row); // measured once, after the replay
 }
 
 function setEnabled(page, row, enabled) {
@@ -48,8 +48,8 @@ function setColor(swatch, r, g, b) {
 }
 
 // `form` is the built form; `focus` moves the focus on from what stops
-// taking it; `announce` reads a text out; `describe(box)` describes a box
-// whose text may be clipped.
+// taking it; `announce` reads a text out; `describe(box, row)` describes a
+// box whose text may be clipped.
 export function createView(form, { focus, announce, describe }) {
   // replaying: a whole state being reported, the start or the engine's first
   const page = { elements: form.elements, widgets: form.widgets, focus, announce, describe, replaying: false };

@@ -16,6 +16,8 @@ const ARITHMETIC = [
   { name: "one caption too wide condenses all by its ratio", got: () => commonFactor([125, 50], [100, 100]), want: 0.8 },
   { name: "the tightest caption sets the factor", got: () => commonFactor([125, 200], [100, 100]), want: 0.5 },
   { name: "no caption, no condensing", got: () => commonFactor([], []), want: 1 },
+  { name: "never narrower than the floor", got: () => commonFactor([125, 200], [100, 100], 0.7), want: 0.7 },
+  { name: "a floor below the need changes nothing", got: () => commonFactor([125, 50], [100, 100], 0.7), want: 0.8 },
   { name: "a frame's caption is inset on both sides",
     got: () => roomFor({ boxWidth: 200, padding: 4, offset: 8, framed: true }), want: 184 },
   { name: "a label's caption fills its box less padding",

@@ -86,6 +86,9 @@ for (const engine of ENGINES) {
         for (const e of document.querySelectorAll("#Lumiq .label:not(.wraps), #Lumiq button, #Lumiq input")) {
           if (e.scrollWidth > e.clientWidth) out.overflow.push(`${e.id}: ${e.scrollWidth} > ${e.clientWidth}`);
         }
+        for (const e of document.querySelectorAll("#Lumiq .label.wraps")) {
+          if (e.firstChild.offsetHeight > e.clientHeight) out.overflow.push(`${e.id}: ${e.firstChild.offsetHeight} high in ${e.clientHeight}`);
+        }
         for (const span of document.querySelectorAll("#Lumiq button > span, #Lumiq .label:not(.wraps) > span, #Lumiq .caption")) {
           const box = span.parentElement;
           const range = document.createRange();
@@ -105,6 +108,7 @@ for (const engine of ENGINES) {
       assert.deepEqual(fit.overflow, []);
       assert.deepEqual(fit.lines, []);
       if (fit.factor < 1) assert.ok(fit.fill > 1 - 1 / fit.room, `the widest caption fills ${fit.fill} of its box`);
+      assert.ok(fit.factor >= 0.7, `condensed to ${fit.factor}`);
       assert.deepEqual(await axeViolations(s), []);
     }));
 
