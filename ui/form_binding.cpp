@@ -25,8 +25,9 @@ FormBinding::FormBinding(FormModel& model, QWidget& window, const FormWidgets& w
   for (const Field field : kAllFields) {
     // textEdited fires for the user's edits only (typing, paste, cut, undo),
     // never for setText, so mirroring cannot feed back into the model.
-    connect(&m_widgets.Box(field), &QLineEdit::textEdited, this,
-            [this, field](const QString& text) { m_model.SetText(field, text.toStdString()); });
+    connect(
+        &m_widgets.Box(field), &QLineEdit::textEdited, this,
+        [this, field](const QString& text) { m_echo.Forward(m_model, field, text.toStdString()); });
   }
   for (const Control control : kAllControls) {
     const auto click = [this, control] { m_model.Click(control); };
@@ -47,11 +48,8 @@ FormBinding::~FormBinding() {
 
 void FormBinding::OnTextChanged(Field field, const std::string& text) {
   ElidingLineEdit& box = m_widgets.Box(field);
-  const QString shown = ToQString(text);
-  // The user's own edit is already on screen; rewriting it would move the
-  // cursor and drop the undo history.
-  if (box.text() != shown) {
-    box.setText(shown);
+  if (!m_echo.IsEcho(field, text)) {
+    box.setText(ToQString(text));
     // setText leaves the cursor at the end, scrolled there: a long result
     // would show only its last digits, which read as another number.
     box.setCursorPosition(0);
@@ -72,7 +70,7 @@ void FormBinding::OnInvisibleShownChanged(bool shown) {
 }
 
 void FormBinding::OnSwatchColorChanged(ColorRef color) {
-  m_widgets.swatch->SetFill(ToQColor(color));
+  m_widgets.swatch->SetFill(ToQColor(color), ToQString(SpokenColor(color)));
 }
 
 }  // namespace lumiq

@@ -7,6 +7,7 @@
 
 #include "form/form_model.h"
 #include "ui/form_widgets.h"
+#include "view/edit_echo.h"
 
 namespace lumiq {
 
@@ -28,6 +29,7 @@ class FormBinding : public QObject, public FormObserver {
  private:
   FormModel& m_model;
   FormWidgets m_widgets;
+  EditEcho m_echo;
 };
 
 }  // namespace lumiq

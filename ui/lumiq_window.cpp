@@ -8,6 +8,7 @@
 #include "ui/widget_factory.h"
 #include "ui/widget_texts.h"
 #include "view/layout_table.h"
+#include "view/widget_texts.h"
 
 // The icon lives in this static library; naming its resource here keeps the
 // linker from dropping it.
@@ -32,7 +33,7 @@ QIcon AppIcon() {
 
 LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
   setObjectName(ToQString(NameOf(Container::Window)));
-  setWindowTitle(QStringLiteral("LED utility for light conversion"));
+  setWindowTitle(ToQString(kWindowTitle));
   setFixedSize(kClientWidth, kClientHeight);
   InitResources();
   setWindowIcon(AppIcon());

@@ -12,6 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/qt_text.h"
+#include "view/widget_texts.h"
+
 namespace lumiq {
 namespace {
 
@@ -48,7 +51,7 @@ MessageDialog::MessageDialog(const QString& text, QWidget* parent) : QDialog(par
   }();
   (void)accessibilityInstalled;
   setObjectName(QStringLiteral("LumiqMessage"));
-  setWindowTitle(QStringLiteral("Lumiq"));
+  setWindowTitle(ToQString(kMessageTitle));
   setWindowModality(Qt::ApplicationModal);
 
   // A read-only plain-text view: what the user typed is never read as markup,

@@ -4,24 +4,15 @@
 
 namespace lumiq {
 
-namespace {
-
-QString Describe(const QColor& color) {
-  return QStringLiteral("RGB %1, %2, %3").arg(color.red()).arg(color.green()).arg(color.blue());
-}
-
-}  // namespace
-
 SwatchWidget::SwatchWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleDescription(Describe(m_fill));
 }
 
-void SwatchWidget::SetFill(const QColor& color) {
+void SwatchWidget::SetFill(const QColor& color, const QString& spoken) {
+  // A screen reader hears the colour, as a sighted user sees it.
+  setAccessibleDescription(spoken);
   if (color == m_fill) return;
   m_fill = color;
-  // A screen reader hears the colour, as a sighted user sees it.
-  setAccessibleDescription(Describe(m_fill));
   update();
 }
 

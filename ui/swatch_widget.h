@@ -13,7 +13,8 @@ class SwatchWidget : public QWidget {
  public:
   explicit SwatchWidget(QWidget* parent = nullptr);
 
-  void SetFill(const QColor& color);
+  // Fills it with `color`, which a screen reader hears as `spoken`.
+  void SetFill(const QColor& color, const QString& spoken);
   QColor Fill() const { return m_fill; }
 
  protected:

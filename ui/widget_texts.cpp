@@ -1,5 +1,7 @@
 #include "ui/widget_texts.h"
 
+#include <QStringList>
+
 #include "ui/eliding_line_edit.h"
 #include "ui/qt_text.h"
 
@@ -15,22 +17,26 @@ void DescribeWidgets(const FormWidgets& widgets) {
 }
 
 void DescribeClippedText(ElidingLineEdit& box, const WidgetText& texts) {
-  const bool clipped = box.TextIsClipped();
   const QString toolTip = ToQString(texts.toolTip);
-  box.setAccessibleDescription(clipped ? box.text() : QString());
-  if (!clipped) {
+  if (!box.TextIsClipped()) {
     box.setToolTip(toolTip);
+    box.setAccessibleDescription(QString());
     return;
   }
   // Rich text with the value escaped, so a typed "<b>" shows as written; the
   // whole text in bold, as what the box cannot show.
-  QString description;
-  for (const ClippedPart part : kClippedDescription) {
-    description += part == ClippedPart::Text
-                       ? QStringLiteral("<p><b>%1</b></p>").arg(box.text().toHtmlEscaped())
-                       : QStringLiteral("<p>%1</p>").arg(toolTip.toHtmlEscaped());
+  QString tip;
+  for (const ClippedPart part : kClippedToolTip) {
+    tip += part == ClippedPart::Text
+               ? QStringLiteral("<p><b>%1</b></p>").arg(box.text().toHtmlEscaped())
+               : QStringLiteral("<p>%1</p>").arg(toolTip.toHtmlEscaped());
   }
-  box.setToolTip(description);
+  box.setToolTip(tip);
+  QStringList description;
+  for (const ClippedPart part : kClippedAccessibleDescription) {
+    description << (part == ClippedPart::Text ? box.text() : toolTip);
+  }
+  box.setAccessibleDescription(description.join(QLatin1Char('\n')));
 }
 
 }  // namespace lumiq

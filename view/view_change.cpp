@@ -1,11 +1,12 @@
 #include "view/view_change.h"
 
 #include "view/layout_table.h"
+#include "view/widget_texts.h"
 
 namespace lumiq {
 
 void ViewChangeObserver::OnTextChanged(Field field, const std::string& text) {
-  OnViewChange({ChangeKind::Text, IndexOf(RowOf(field)), text});
+  OnViewChange({ChangeKind::Text, IndexOf(RowOf(field)), text, m_echo.IsEcho(field, text)});
 }
 void ViewChangeObserver::OnEnabledChanged(Field field, bool enabled) {
   OnViewChange({ChangeKind::Enabled, IndexOf(RowOf(field)), {}, enabled});
@@ -17,7 +18,8 @@ void ViewChangeObserver::OnInvisibleShownChanged(bool shown) {
   OnViewChange({ChangeKind::Shown, IndexOf(RowOf(Indicator::Invisible)), {}, shown});
 }
 void ViewChangeObserver::OnSwatchColorChanged(ColorRef color) {
-  OnViewChange({ChangeKind::Color, IndexOf(RowOf(Indicator::Color)), {}, false, color});
+  const std::string spoken = SpokenColor(color);
+  OnViewChange({ChangeKind::Color, IndexOf(RowOf(Indicator::Color)), spoken, false, color});
 }
 
 }  // namespace lumiq

@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/color_ref.h"
 #include "form/form_model.h"
+#include "view/edit_echo.h"
 
 namespace lumiq {
 
@@ -31,8 +33,8 @@ enum class ChangeKind { Text, Enabled, Shown, Color };
 struct ViewChange {
   ChangeKind kind;
   std::size_t row;          // the layout row of what changed
-  std::string_view text;    // Text: the new text
-  bool on = false;          // Enabled, Shown: the new flag
+  std::string_view text;    // Text: the new text; Color: how it is spoken
+  bool on = false;          // Enabled, Shown: the new flag; Text: the echo of an edit
   ColorRef color = kBlack;  // Color: the new colour
 };
 
@@ -40,6 +42,11 @@ struct ViewChange {
 // valid during the call only.
 class ViewChangeObserver : public FormObserver {
  public:
+  // Hands the user's edit to the model; its echo is reported as such.
+  void Edit(FormModel& model, Field field, std::string text) {
+    m_echo.Forward(model, field, std::move(text));
+  }
+
   void OnTextChanged(Field field, const std::string& text) final;
   void OnEnabledChanged(Field field, bool enabled) final;
   void OnEnabledChanged(Control control, bool enabled) final;
@@ -48,6 +55,9 @@ class ViewChangeObserver : public FormObserver {
 
  protected:
   virtual void OnViewChange(const ViewChange& change) = 0;
+
+ private:
+  EditEcho m_echo;
 };
 
 }  // namespace lumiq

@@ -28,12 +28,12 @@ EM_ASYNC_JS(void, ShowMessageInPage, (const char* text),
             { await Module["showMessage"](UTF8ToString(text)); });
 
 // The view's four reports, each by the layout row of what changed.
-EM_JS(void, ViewText, (int row, const char* text, int textLength),
-      { Module["view"]["text"](row, UTF8ToString(text, textLength)); });
+EM_JS(void, ViewText, (int row, const char* text, int textLength, int echo),
+      { Module["view"]["text"](row, UTF8ToString(text, textLength), !!echo); });
 EM_JS(void, ViewEnabled, (int row, int enabled), { Module["view"]["enabled"](row, !!enabled); });
 EM_JS(void, ViewShown, (int row, int shown), { Module["view"]["shown"](row, !!shown); });
-EM_JS(void, ViewColor, (int row, int red, int green, int blue),
-      { Module["view"]["color"](row, red, green, blue); });
+EM_JS(void, ViewColor, (int row, int red, int green, int blue, const char* spoken, int length),
+      { Module["view"]["color"](row, red, green, blue, UTF8ToString(spoken, length)); });
 
 // Tells the page's view of every change.
 class PageObserver final : public ViewChangeObserver {
@@ -42,7 +42,7 @@ class PageObserver final : public ViewChangeObserver {
     const int row = static_cast<int>(change.row);
     switch (change.kind) {
       case ChangeKind::Text:
-        ViewText(row, change.text.data(), static_cast<int>(change.text.size()));
+        ViewText(row, change.text.data(), static_cast<int>(change.text.size()), change.on);
         break;
       case ChangeKind::Enabled:
         ViewEnabled(row, change.on);
@@ -51,7 +51,8 @@ class PageObserver final : public ViewChangeObserver {
         ViewShown(row, change.on);
         break;
       case ChangeKind::Color:
-        ViewColor(row, RedOf(change.color), GreenOf(change.color), BlueOf(change.color));
+        ViewColor(row, RedOf(change.color), GreenOf(change.color), BlueOf(change.color),
+                  change.text.data(), static_cast<int>(change.text.size()));
         break;
     }
   }
@@ -88,7 +89,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void lumiq_observe() {
 extern "C" EMSCRIPTEN_KEEPALIVE int lumiq_set_text(int row, const char* text) {
   const auto field = lumiq::PartAt<lumiq::Field>(static_cast<std::size_t>(row));
   if (row < 0 || !field) return 0;
-  lumiq::web::ThePage().model.SetText(*field, text);
+  lumiq::web::Page& page = lumiq::web::ThePage();
+  page.observer.Edit(page.model, *field, text);
   return 1;
 }
 

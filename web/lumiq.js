@@ -38,7 +38,7 @@ function setFormInert(root, inert) {
 function drawForm(nodes, layout, link) {
   const queue = createClickQueue(link.click);
   const page = {};
-  const describe = (box, row) => describeClipped(box, layout.widgets[row], layout.clippedDescription);
+  const describe = (box, row) => describeClipped(box, layout.widgets[row], layout.clipped);
   page.form = build(nodes.root, layout, {
     edit(row, box) {
       link.edit(row, box.value);

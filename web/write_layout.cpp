@@ -120,7 +120,8 @@ class StartRecorder final : public ViewChangeObserver {
       case ChangeKind::Color:
         m_json.Number(RedOf(change.color))
             .Number(GreenOf(change.color))
-            .Number(BlueOf(change.color));
+            .Number(BlueOf(change.color))
+            .String(change.text);
         break;
     }
     m_json.Close(']');
@@ -165,11 +166,18 @@ std::string Layout() {
     json.Close('}');
   }
   json.Close(']');
-  json.Key("clippedDescription").Open('[');
-  for (const ClippedPart part : kClippedDescription) {
-    json.String(part == ClippedPart::Text ? "text" : "toolTip");
-  }
-  json.Close(']');
+  json.Key("title").String(kWindowTitle).Key("messageTitle").String(kMessageTitle);
+  // What describes a clipped box: its title's parts, and its description's.
+  json.Key("clipped").Open('{');
+  const auto parts = [&json](std::string_view key, const auto& order) {
+    json.Key(key).Open('[');
+    for (const ClippedPart part : order)
+      json.String(part == ClippedPart::Text ? "text" : "toolTip");
+    json.Close(']');
+  };
+  parts("title", kClippedToolTip);
+  parts("description", kClippedAccessibleDescription);
+  json.Close('}');
   // Replaying shows no message.
   const FormModel model{[](std::string_view) {}};
   StartRecorder recorder{json};

@@ -14,6 +14,9 @@ endif()
 string(SUBSTRING "${written}" 0 ${end} LUMIQ_LAYOUT)
 math(EXPR end "${end} + 1")
 string(SUBSTRING "${written}" ${end} -1 schemes)
+# The window's titles are the page's.
+string(JSON LUMIQ_TITLE GET "${LUMIQ_LAYOUT}" title)
+string(JSON LUMIQ_MESSAGE_TITLE GET "${LUMIQ_LAYOUT}" messageTitle)
 string(REGEX REPLACE "\\.js$" ".wasm" wasm ${ENGINE})
 execute_process(COMMAND ${NODE} -e "process.stdout.write(require('fs').readFileSync(process.argv[1], 'base64'))"
                         ${wasm}
@@ -31,7 +34,7 @@ if(failed OR LUMIQ_SCRIPT STREQUAL "")
   message(FATAL_ERROR "${ESBUILD} could not bundle ${DIR}/lumiq.js: ${failed}")
 endif()
 # Any of them would end its element early.
-foreach(part IN ITEMS LUMIQ_STYLE LUMIQ_ENGINE LUMIQ_SCRIPT LUMIQ_LAYOUT)
+foreach(part IN ITEMS LUMIQ_STYLE LUMIQ_ENGINE LUMIQ_SCRIPT LUMIQ_LAYOUT LUMIQ_TITLE LUMIQ_MESSAGE_TITLE)
   string(TOLOWER "${${part}}" text)
   if(text MATCHES "</(style|script)")
     message(FATAL_ERROR "${part} holds a closing tag, which would end its element in the page")

@@ -1,13 +1,16 @@
 // A box whose text is wider than it shows "…" while it has no focus (CSS),
-// and carries the whole text in its title, so also in its description.
+// and carries the whole text in its title and its description, as the
+// layout's `clipped` parts say.
 
-// The title of a clipped box: its parts in the order the layout gives
-// ("text", then "toolTip"), a line each.
+// A clipped box's title or description: its parts in the order the layout
+// gives ("text", then "toolTip"), a line each.
 export function clippedTitle(order, value, toolTip) {
   return order.map((part) => (part === "text" ? value : toolTip)).join("\n");
 }
 
-export function describeClipped(box, widget, order) {
+export function describeClipped(box, widget, parts) {
   const clipped = box.scrollWidth > box.clientWidth;
-  box.title = clipped ? clippedTitle(order, box.value, widget.toolTip) : widget.toolTip;
+  box.title = clipped ? clippedTitle(parts.title, box.value, widget.toolTip) : widget.toolTip;
+  if (clipped) box.setAttribute("aria-description", clippedTitle(parts.description, box.value, widget.toolTip));
+  else box.removeAttribute("aria-description");
 }

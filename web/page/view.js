@@ -10,10 +10,11 @@ function showStart(box) {
   box.scrollLeft = 0;
 }
 
-function showText(page, row, text) {
+// `echo`: the text is the user's own edit, which the box shows already.
+function showText(page, row, text, echo) {
   const box = page.elements[row];
-  if (box.value !== text) {
-    box.value = text; // not the user's own edit, which is already shown
+  if (!echo) {
+    box.value = text;
     const widget = page.widgets[row];
     if (!page.replaying) showStart(box);
     if (widget.announced && text !== "" && !page.replaying) page.announce(`${widget.accessibleName} ${text}`);
@@ -42,9 +43,9 @@ function setShown(page, row, shown) {
   if (appears) page.announce(element.textContent);
 }
 
-function setColor(swatch, r, g, b) {
+function setColor(swatch, r, g, b, spoken) {
   swatch.style.backgroundColor = `rgb(${r}, ${g}, ${b})`;
-  swatch.setAttribute("aria-description", `RGB ${r}, ${g}, ${b}`);
+  swatch.setAttribute("aria-description", spoken);
 }
 
 // `form` is the built form; `focus` moves the focus on from what stops
@@ -54,10 +55,10 @@ export function createView(form, { focus, announce, describe }) {
   // replaying: a whole state being reported, the start or the engine's first
   const page = { elements: form.elements, widgets: form.widgets, focus, announce, describe, replaying: false };
   const view = {
-    text: (row, text) => showText(page, row, text),
+    text: (row, text, echo = false) => showText(page, row, text, echo),
     enabled: (row, enabled) => setEnabled(page, row, enabled),
     shown: (row, shown) => setShown(page, row, shown),
-    color: (row, r, g, b) => setColor(page.elements[row], r, g, b),
+    color: (row, r, g, b, spoken) => setColor(page.elements[row], r, g, b, spoken),
   };
   // A whole state reported at once: no box scrolled to its start, nothing
   // announced.

@@ -26,6 +26,7 @@ const PAGE_PARTS = [
   { name: "a style holding </STYLE>", file: "lumiq.css", more: "\n/* </STYLE> */\n", writes: false },
   { name: "an engine's script holding </script>", file: "engine.js", more: "// </script>\n", writes: false },
 ];
+const LAYOUT = '{"title":"T","messageTitle":"M"}';
 for (const part of PAGE_PARTS) {
   test(`the page's writer, given ${part.name}, ${part.writes ? "writes the page" : "refuses"}`, () => {
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), "lumiq-page-"));
@@ -35,7 +36,7 @@ for (const part of PAGE_PARTS) {
       for (const [file, text] of Object.entries(ENGINE)) fs.writeFileSync(path.join(dir, file), text, "latin1");
       if (part.file) fs.appendFileSync(path.join(dir, part.file), part.more);
       const output = path.join(dir, "out.html");
-      const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, "-DWRITE_LAYOUT=printf;{}\\n:root{}",
+      const write = () => execFileSync("cmake", [`-DOUTPUT=${output}`, `-DDIR=${dir}`, `-DWRITE_LAYOUT=printf;${LAYOUT}\\n:root{}`,
                                                  `-DENGINE=${path.join(dir, "engine.js")}`, `-DNODE=${process.execPath}`,
                                                  "-DESBUILD=esbuild",
                                                  "-P", path.join(HERE, "../write_page.cmake")], { stdio: "pipe" });
@@ -54,7 +55,8 @@ for (const part of PAGE_PARTS) {
       assert.doesNotThrow(() => new vm.Script(script));
       assert.ok(script.includes("input, button, [role=button]"));
       assert.equal(page.match(/<\/script/gi).length, 3);
-      assert.ok(page.includes('<script type="application/json" id="layout">{}</script>'));
+      assert.ok(page.includes(`<script type="application/json" id="layout">${LAYOUT}</script>`));
+      assert.ok(page.includes("<title>T</title>") && page.includes('<h2 id="message-title">M</h2>'));
       assert.ok(page.includes(fs.readFileSync(path.join(dir, "engine.js"), "utf8")));
       assert.ok(page.includes(`id="engine-code">${Buffer.from(ENGINE["engine.wasm"], "latin1").toString("base64")}<`));
     } finally {

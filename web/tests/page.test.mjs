@@ -56,6 +56,7 @@ for (const engine of ENGINES) {
           const e = document.getElementById(name);
           const by = e.getAttribute("aria-labelledby");
           return [name, { title: e.getAttribute("title"), label: e.getAttribute("aria-label"),
+                          description: e.getAttribute("aria-description"),
                           named: by === null ? null : by.split(" ").map((id) => document.getElementById(id).textContent).join(" "),
                           text: readText(e) }];
         }));
@@ -65,6 +66,7 @@ for (const engine of ENGINES) {
         if (row.kind === "text") {
           assert.equal(got.title, row.toolTip, name);
           assert.notEqual(got.title, got.label, name);
+          assert.equal(got.description, null, name);
         } else if (row.kind === "frame") {
           assert.equal(got.named, row.caption || null, name);
         } else if (row.kind !== "swatch") {
@@ -342,10 +344,11 @@ for (const engine of ENGINES) {
       const mcd = await s.evaluate(() => {
         const e = document.getElementById("mcd");
         return { scroll: e.scrollLeft, caret: e.selectionStart, overflow: getComputedStyle(e).textOverflow,
-                 title: e.title, clipped: e.scrollWidth > e.clientWidth };
+                 title: e.title, clipped: e.scrollWidth > e.clientWidth, description: e.getAttribute("aria-description") };
       });
       assert.deepEqual([mcd.scroll, mcd.caret, mcd.overflow, mcd.clipped], [0, 0, "ellipsis", true]);
       assert.ok(mcd.title.startsWith("417941773994.5\n"), mcd.title);
+      assert.equal(mcd.description, "417941773994.5"); // as the window describes it
       // Enabled again, a box says so.
       await s.click("C_mcd");
       assert.equal(await attribute(s, "mlm", "aria-disabled"), "false");
