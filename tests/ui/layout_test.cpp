@@ -6,6 +6,8 @@
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <tuple>
 
 #include "tests/ui/ui_fixture.h"
 #include "ui/qt_text.h"
@@ -283,17 +285,16 @@ class LayoutTest : public QObject {
   // The colours GNOME's Adwaita dark gives Qt through its gtk3 theme.
   static QPalette AdwaitaDark() {
     QPalette dark(QColor(0x35, 0x35, 0x35));
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-      dark.setColor(group, QPalette::Window, QColor(0x35, 0x35, 0x35));
-      dark.setColor(group, QPalette::WindowText, QColor(0xee, 0xee, 0xec));
-      dark.setColor(group, QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
-      dark.setColor(group, QPalette::Text, QColor(0xee, 0xee, 0xec));
-      dark.setColor(group, QPalette::Button, QColor(0x35, 0x35, 0x35));
-      dark.setColor(group, QPalette::ButtonText, QColor(0xee, 0xee, 0xec));
+    for (const auto& [group, role, rgb] :
+         std::initializer_list<std::tuple<QPalette::ColorGroup, QPalette::ColorRole, QRgb>>{
+             {QPalette::All, QPalette::WindowText, 0xeeeeec},
+             {QPalette::All, QPalette::Text, 0xeeeeec},
+             {QPalette::All, QPalette::ButtonText, 0xeeeeec},
+             {QPalette::All, QPalette::Base, 0x2d2d2d},
+             {QPalette::Disabled, QPalette::Base, 0x323232},
+             {QPalette::Disabled, QPalette::Text, 0x919190}}) {
+      dark.setColor(group, role, QColor(rgb));
     }
-    dark.setColor(QPalette::Disabled, QPalette::Window, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::Disabled, QPalette::Base, QColor(0x32, 0x32, 0x32));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x91, 0x91, 0x90));
     return dark;
   }
 

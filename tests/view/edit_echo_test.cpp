@@ -25,17 +25,15 @@ class TextReports : public ViewChangeObserver {
 
 struct EchoCase {
   std::string name;
-  Field before;  // typed first, as an edit
-  std::string beforeText;
-  Field edited;
-  std::string text;
+  Field before, edited;  // typed one after the other
+  std::string beforeText, text;
 };
 
 const EchoCase kCases[] = {
-    {"VoltageWithCurrent", Field::Current, "20", Field::Voltage, "3.2"},
-    {"CurrentTwice", Field::Current, "20", Field::Current, "25"},
-    {"Wavelength", Field::Voltage, "3", Field::Wavelength, "550"},
-    {"EmptiedBox", Field::Voltage, "3", Field::Voltage, ""},
+    {"VoltageWithCurrent", Field::Current, Field::Voltage, "20", "3.2"},
+    {"CurrentTwice", Field::Current, Field::Current, "20", "25"},
+    {"Wavelength", Field::Voltage, Field::Wavelength, "3", "550"},
+    {"EmptiedBox", Field::Voltage, Field::Voltage, "3", ""},
 };
 
 class EditEchoOf : public testing::TestWithParam<EchoCase> {};
