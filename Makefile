@@ -10,7 +10,7 @@ PREFIX ?= /usr/local
 # The checks that build or start minimal Debian systems run chroot.
 AS_ROOT := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps build run test install dist lintian install-check reproducible-check asan test-libcxx test-wasm test-arm64 fresh-check web web-serve web-test web-test-page web-test-deps web-budget bench fuzz screenshot clean
+.PHONY: all deps build run test install dist lintian install-check reproducible-check signing-check asan test-libcxx test-wasm test-arm64 fresh-check web web-serve web-test web-test-page web-test-deps web-budget bench fuzz screenshot clean
 
 all: build
 
@@ -34,9 +34,17 @@ install: build
 # A release's files in dist/: the Debian packages for amd64 and arm64, the web
 # page, the source and their SHA256SUMS, stamped with the last commit's time
 # and built in a clean Debian 12 build root (needs root, or sudo; caches the
-# build root).
+# build root). With LUMIQ_SIGNING_KEY=FILE, an OpenPGP secret key, it signs
+# SHA256SUMS too (docs/releasing.md).
 dist:
-	$(AS_ROOT) scripts/dist dist
+	$(AS_ROOT) env $(if $(LUMIQ_SIGNING_KEY),LUMIQ_SIGNING_KEY=$(abspath $(LUMIQ_SIGNING_KEY))) \
+	  $(if $(LUMIQ_SIGNING_PASSPHRASE_FILE),LUMIQ_SIGNING_PASSPHRASE_FILE=$(abspath $(LUMIQ_SIGNING_PASSPHRASE_FILE))) \
+	  scripts/dist dist
+
+# The release's signing, with throwaway keys: a good signature checks with
+# gpgv, one changed byte or another key is refused.
+signing-check:
+	tests/package/signing_test.sh
 
 # The packages as Debian's checker judges them: no error and no warning.
 lintian: dist

@@ -40,4 +40,28 @@ foreach(part IN ITEMS LUMIQ_STYLE LUMIQ_ENGINE LUMIQ_SCRIPT LUMIQ_LAYOUT LUMIQ_T
     message(FATAL_ERROR "${part} holds a closing tag, which would end its element in the page")
   endif()
 endforeach()
+
+# The page's one script and its style, exactly as they stand between their
+# tags: the content security policy lets these bytes run, and nothing else.
+set(LUMIQ_SCRIPT_TEXT "\n${LUMIQ_ENGINE}\n(() => {\n\"use strict\"; // as the modules were written: the bundle drops their strictness\n${LUMIQ_SCRIPT}\nLumiqPage.start(LumiqEngine);\n})();\n")
+set(LUMIQ_STYLE_TEXT "\n${LUMIQ_STYLE}\n")
+function(content_hash variable text)
+  string(SHA256 name "${text}")
+  set(file ${OUTPUT}.${name}.tmp)
+  file(WRITE ${file} "${text}")
+  execute_process(COMMAND ${NODE} -e
+                          "process.stdout.write(require('crypto').createHash('sha256').update(require('fs').readFileSync(process.argv[1])).digest('base64'))"
+                          ${file}
+                  OUTPUT_VARIABLE hash RESULT_VARIABLE failed)
+  file(REMOVE ${file})
+  if(failed OR NOT hash MATCHES "^[A-Za-z0-9+/]+=*$")
+    message(FATAL_ERROR "could not hash the page's inline content: ${failed}")
+  endif()
+  set(${variable} "'sha256-${hash}'" PARENT_SCOPE)
+endfunction()
+content_hash(script_hash "${LUMIQ_SCRIPT_TEXT}")
+content_hash(style_hash "${LUMIQ_STYLE_TEXT}")
+# Only the page's own files, its own script and style, and the engine's
+# WebAssembly; no other origin, no plugin, no <base>, no form sent anywhere.
+set(LUMIQ_POLICY "default-src 'self'; script-src ${script_hash} 'wasm-unsafe-eval'; style-src ${style_hash}; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
 configure_file(${DIR}/index.html ${OUTPUT} @ONLY)

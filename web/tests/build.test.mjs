@@ -1,6 +1,7 @@
 // What the build writes for the page, checked without a browser: the page's
 // writer and the gzip copies.
 import assert from "node:assert/strict";
+import crypto from "node:crypto";
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
@@ -78,4 +79,24 @@ test("the build ships the notices of the code compiled into the engine", () => {
   for (const project of ["Lumiq", "{fmt}", "fast_float", "Emscripten"]) {
     assert.ok(lines.some((line) => line.startsWith(`${project} `) && line.includes("Copyright")), project);
   }
+});
+
+// The policy the page declares, before anything it governs: its own files,
+// its own script and style (the SHA-256 of the bytes it ships), the engine's
+// WebAssembly, and nothing else.
+test("the page lets only its own script and style run", () => {
+  const page = fs.readFileSync(path.join(WEB_DIR, "index.html"), "utf8");
+  const meta = /<meta http-equiv="Content-Security-Policy" content="([^"]*)">/.exec(page);
+  assert.ok(meta && meta.index < page.indexOf("<style>"), "no policy before the style");
+  const inline = (tag) => page.slice(page.lastIndexOf(`<${tag}>`) + tag.length + 2, page.lastIndexOf(`</${tag}>`));
+  const hash = (text) => `'sha256-${crypto.createHash("sha256").update(text, "utf8").digest("base64")}'`;
+  const policy = Object.fromEntries(meta[1].split(";").map((d) => d.trim().split(/\s+/)).map(([name, ...sources]) => [name, sources]));
+  assert.deepEqual(policy, {
+    "default-src": ["'self'"], "script-src": [hash(inline("script")), "'wasm-unsafe-eval'"],
+    "style-src": [hash(inline("style"))], "worker-src": ["'self'"], "object-src": ["'none'"],
+    "base-uri": ["'none'"], "form-action": ["'none'"],
+  });
+  assert.equal(page.match(/<script>/g).length, 1);
+  assert.equal(page.match(/<style>/g).length, 1);
+  assert.doesNotMatch(page, /\son[a-z]+=/i); // no handler in the markup, which the policy would refuse
 });

@@ -65,8 +65,9 @@ class PuppeteerSession {
   evaluate(fn, ...args) {
     return this.page.evaluate(fn, ...args);
   }
+  // Run as the driver runs a script, which the page's policy does not govern.
   addScript(source) {
-    return this.page.addScriptTag({ content: source });
+    return this.page.evaluate(source);
   }
   click(id) {
     return this.page.click(`#${id}`);
@@ -85,6 +86,11 @@ class PuppeteerSession {
   }
   async errors() {
     return [...this.consoleErrors, ...((await this.evaluate(() => window.__lumiqErrors)) ?? [])];
+  }
+  // After errors a test provoked on purpose.
+  forgetErrors() {
+    this.consoleErrors.length = 0;
+    return this.evaluate(() => window.__lumiqErrors.splice(0));
   }
   // Chromium's own verdict on whether the page can be installed; null where
   // the engine has none to give.
@@ -194,6 +200,9 @@ class WebKitSession {
   }
   async errors() {
     return (await this.evaluate(() => window.__lumiqErrors)) ?? [];
+  }
+  forgetErrors() {
+    return this.evaluate(() => window.__lumiqErrors.splice(0));
   }
   installabilityErrors() {
     return null;

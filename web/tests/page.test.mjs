@@ -114,6 +114,23 @@ for (const engine of ENGINES) {
       assert.deepEqual(await axeViolations(s), []);
     }));
 
+    // Its own code only: what an injection adds to the live page never runs.
+    test("a script or handler injected into the live page does not run", () => withPage(async (s) => {
+      const got = await s.evaluate(() => new Promise((resolve) => {
+        const refused = [];
+        document.addEventListener("securitypolicyviolation", (e) => refused.push(e.violatedDirective.split("-")[0]));
+        const script = document.createElement("script");
+        script.textContent = "window.__injected = 'script'";
+        document.body.append(script);
+        const holder = document.createElement("div");
+        holder.innerHTML = `<img src="icons/lumiq-32.png?1" onload="window.__injected = 'handler'">`;
+        document.body.append(holder);
+        setTimeout(() => resolve({ injected: window.__injected ?? null, refused: refused.sort() }), 1000);
+      }));
+      assert.deepEqual(got, { injected: null, refused: ["script", "script"] });
+      await s.forgetErrors(); // the two refusals, provoked above
+    }));
+
     test("a typical conversion by mouse", () => withPage(async (s) => {
       await typeInto(s, "Voltage", "3.2");
       await typeInto(s, "Current", "20");

@@ -1,6 +1,7 @@
 // The page's folder served on 127.0.0.1, on a port of its own, as a static
-// host serves it. Every HTML page gets a first script that records errors (a
-// hook for engines whose driver has no console log), and with `gzip` a client
+// host serves it. Every HTML page gets a first script that records errors and
+// what the page's security policy refuses (a hook for engines whose driver has
+// no console log), and with `gzip` a client
 // that accepts gzip is sent the .gz copy beside a file, as hosts that serve
 // precompressed files do.
 import fs from "node:fs/promises";
@@ -29,6 +30,7 @@ const ERROR_HOOK = `<script>
 window.__lumiqErrors = [];
 addEventListener("error", (e) => __lumiqErrors.push(String(e.message || e.target.src || e.target.href)), true);
 addEventListener("unhandledrejection", (e) => __lumiqErrors.push(String(e.reason)));
+addEventListener("securitypolicyviolation", (e) => __lumiqErrors.push(\`refused by \${e.violatedDirective}: \${e.blockedURI}\`));
 { const original = console.error;
   console.error = (...args) => { __lumiqErrors.push(args.join(" ")); original.apply(console, args); }; }
 </script>`;

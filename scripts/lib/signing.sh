@@ -1,0 +1,38 @@
+# Signs a release's SHA256SUMS with an OpenPGP secret key, as Debian signs its
+# archive: a detached, ASCII-armoured signature beside it (SHA256SUMS.asc),
+# which anyone checks with gpgv or sqv and the release's public key. Sourced
+# by scripts/dist and its test, tests/package/signing_test.sh.
+
+# gpg signs; a minimal Debian has only gpgv, which checks. Installed here, not
+# in the build root: the secret key never enters it.
+need_gpg() {
+  command -v gpg >/dev/null && return
+  local as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  echo "signing: installing gpg"
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends gpg
+}
+
+# sign_sums DIR KEY: writes DIR/SHA256SUMS.asc, signed by the secret key in
+# the file KEY. A key with a passphrase takes it from the file that
+# LUMIQ_SIGNING_PASSPHRASE_FILE names. The key is imported into a keyring
+# made for this one signature and deleted after it, not the user's own.
+sign_sums() {
+  local dir=$1 key=$2 home status=0
+  [ -r "$key" ] || { echo "signing: cannot read the key $key" >&2; return 1; }
+  need_gpg
+  home=$(mktemp -d)
+  local gpg=(gpg --homedir "$home" --batch --quiet --no-tty)
+  [ -z "${LUMIQ_SIGNING_PASSPHRASE_FILE:-}" ] ||
+    gpg+=(--pinentry-mode loopback --passphrase-file "$LUMIQ_SIGNING_PASSPHRASE_FILE")
+  "${gpg[@]}" --import "$key" &&
+    [ -n "$("${gpg[@]}" --list-secret-keys --with-colons | grep '^sec')" ] &&
+    "${gpg[@]}" --yes --armor --detach-sign --output "$dir/SHA256SUMS.asc" "$dir/SHA256SUMS" || status=$?
+  gpgconf --homedir "$home" --kill all 2>/dev/null || true
+  rm -rf "$home"
+  if [ "$status" -ne 0 ] || [ ! -s "$dir/SHA256SUMS.asc" ]; then
+    rm -f "$dir/SHA256SUMS.asc"
+    echo "signing: could not sign $dir/SHA256SUMS with $key (is it a secret key?)" >&2
+    return 1
+  fi
+}

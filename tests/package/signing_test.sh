@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# A release's signature, checked as a user checks it: SHA256SUMS signed with
+# a throwaway key made here (as scripts/dist signs it) must be good to gpgv
+# with that key's public half, and refused once one byte of the sums or of
+# the signature changes, or when another key signed it; a key that cannot
+# sign leaves no signature behind.
+#   tests/package/signing_test.sh
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/signing.sh"
+need_gpg
+
+work=$(mktemp -d)
+trap 'gpgconf --homedir "$work/home" --kill all 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir -m 700 "$work/home"
+keys=(gpg --homedir "$work/home" --batch --quiet --no-tty --pinentry-mode loopback)
+
+# Throwaway keys: a plain one, another, and one with a passphrase.
+make_key() {
+  local name=$1 passphrase=${2:-}
+  "${keys[@]}" --passphrase "$passphrase" --quick-gen-key "$name <$name@lumiq.invalid>" ed25519 sign never
+  "${keys[@]}" --passphrase "$passphrase" --armor --export-secret-keys "$name" >"$work/$name.asc"
+  "${keys[@]}" --export "$name" >"$work/$name.gpg"
+}
+make_key maintainer
+make_key stranger
+make_key guarded "a passphrase"
+echo "a passphrase" >"$work/passphrase"
+
+# Flips the lowest bit of the byte at OFFSET of FILE.
+flip() {
+  local file=$1 offset=$2 byte
+  byte=$(od -An -tu1 -j "$offset" -N1 "$file" | tr -d ' ')
+  printf "$(printf '\\%03o' $((byte ^ 1)))" | dd of="$file" bs=1 seek="$offset" conv=notrunc status=none
+}
+
+# name | key that signs | passphrase file | what is changed after signing | keyring | verdict
+rows=(
+  "signed, checked with its own key|maintainer.asc|||maintainer|good"
+  "one byte of the sums changed|maintainer.asc||sums|maintainer|refused"
+  "one byte of the signature changed|maintainer.asc||signature|maintainer|refused"
+  "signed by another key|stranger.asc|||maintainer|refused"
+  "a key with a passphrase, given its file|guarded.asc|passphrase||guarded|good"
+  "a public key cannot sign|maintainer.gpg|||maintainer|unsigned"
+)
+failed=0
+for row in "${rows[@]}"; do
+  IFS='|' read -r name key passphrase change keyring want <<<"$row"
+  dir="$work/release"
+  rm -rf "$dir" && mkdir "$dir"
+  printf 'lumiq_1.0.0_amd64.deb\n' >"$dir/lumiq_1.0.0_amd64.deb"
+  (cd "$dir" && sha256sum lumiq_1.0.0_amd64.deb >SHA256SUMS)
+  if LUMIQ_SIGNING_PASSPHRASE_FILE=${passphrase:+$work/$passphrase} sign_sums "$dir" "$work/$key" 2>/dev/null; then
+    case $change in
+      sums) flip "$dir/SHA256SUMS" 0 ;;
+      signature) flip "$dir/SHA256SUMS.asc" 100 ;;
+    esac
+    if gpgv --keyring "$work/$keyring.gpg" "$dir/SHA256SUMS.asc" "$dir/SHA256SUMS" 2>/dev/null; then
+      got=good
+    else
+      got=refused
+    fi
+  else
+    got=unsigned
+    [ ! -e "$dir/SHA256SUMS.asc" ] || got="unsigned, yet a SHA256SUMS.asc is left"
+  fi
+  if [ "$got" = "$want" ]; then
+    echo "signing_test: $name: $got"
+  else
+    echo "signing_test: FAILED: $name: $got, not $want" >&2
+    failed=1
+  fi
+done
+exit $failed
