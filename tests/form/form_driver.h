@@ -35,7 +35,8 @@ class RecordingObserver : public ViewChangeObserver {
     const std::string name(NameOf(kWidgets[change.row]));
     switch (change.kind) {
       case ChangeKind::Text:
-        events.push_back("text " + name + "=" + std::string(change.text));
+        events.push_back("text " + name + "=" + std::string(change.text) +
+                         (change.on ? " (echo)" : ""));
         break;
       case ChangeKind::Enabled:
         events.push_back((change.on ? "enable " : "disable ") + name);

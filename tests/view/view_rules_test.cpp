@@ -1,9 +1,12 @@
-// Greyed text under every kind of palette: readable, yet visibly greyed.
+// The rules both views follow: greyed text under every kind of palette,
+// readable yet visibly greyed; and an edit's echo, of all the reports an edit
+// causes only the edited box's report of the typed text.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
+#include "tests/form/form_driver.h"
 #include "view/palette.h"
 
 namespace lumiq {
@@ -52,6 +55,47 @@ TEST(ContrastRatio, SpansOneToTwentyOne) {
   EXPECT_DOUBLE_EQ(ContrastRatio({255, 255, 255}, {0, 0, 0}), 21.0);
   EXPECT_DOUBLE_EQ(ContrastRatio({0x77, 0x77, 0x77}, {0x77, 0x77, 0x77}), 1.0);
 }
+
+struct EchoCase {
+  std::string name;
+  Field before, edited;  // typed one after the other
+  std::string beforeText, text;
+};
+
+const EchoCase kEchoCases[] = {
+    {"VoltageWithCurrent", Field::Current, Field::Voltage, "20", "3.2"},
+    {"CurrentTwice", Field::Current, Field::Current, "20", "25"},
+    {"Wavelength", Field::Voltage, Field::Wavelength, "3", "550"},
+    {"EmptiedBox", Field::Voltage, Field::Voltage, "3", ""},
+};
+
+class EditEchoOf : public testing::TestWithParam<EchoCase> {};
+
+TEST_P(EditEchoOf, OnlyTheEditedTextIsItsEcho) {
+  const EchoCase& c = GetParam();
+  testing_support::FormDriver d;
+  testing_support::RecordingObserver reports;
+  d.model.AddObserver(&reports);
+  reports.Edit(d.model, c.before, c.beforeText);
+  reports.events.clear();
+  reports.Edit(d.model, c.edited, c.text);
+  const std::string echo = "text " + std::string(NameOf(c.edited)) + "=" + c.text + " (echo)";
+  ASSERT_FALSE(reports.events.empty());
+  EXPECT_EQ(reports.events.front(), echo);
+  const auto echoes = [&reports] {
+    return std::count_if(reports.events.begin(), reports.events.end(),
+                         [](const std::string& e) { return e.ends_with("(echo)"); });
+  };
+  EXPECT_EQ(echoes(), 1);
+  // The same box written by the model afterwards is no echo, even with the
+  // text the user typed before.
+  d.Type(c.edited, "x");
+  d.Type(c.edited, c.text);
+  EXPECT_EQ(echoes(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, EditEchoOf, testing::ValuesIn(kEchoCases),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace lumiq
