@@ -23,6 +23,11 @@ enum class Indicator { Invisible, Color };
 // swatch only show.
 enum class PartKind { Box, Button, Link, Label, Swatch };
 
+// Whether a part of that kind answers clicks.
+[[nodiscard]] constexpr bool IsClicked(PartKind kind) noexcept {
+  return kind == PartKind::Button || kind == PartKind::Link;
+}
+
 using PartKey = std::variant<Field, Control, Indicator>;
 
 struct PartRow {
@@ -98,9 +103,8 @@ static_assert([] {
 static_assert([] {
   for (const PartRow& row : kModelParts) {
     const bool box = row.kind == PartKind::Box;
-    const bool clicked = row.kind == PartKind::Button || row.kind == PartKind::Link;
     if (box != std::holds_alternative<Field>(row.key)) return false;
-    if (clicked != std::holds_alternative<Control>(row.key)) return false;
+    if (IsClicked(row.kind) != std::holds_alternative<Control>(row.key)) return false;
     if (!box && !row.startText.empty()) return false;
   }
   return true;

@@ -41,9 +41,8 @@ static_assert([] {
   for (const Route& route : kRoutes) ++routes[PartIndex(route.part)];
   for (std::size_t i = 0; i < kModelParts.size(); ++i) {
     const PartKind kind = kModelParts[i].kind;
-    const bool clicked = kind == PartKind::Button || kind == PartKind::Link;
-    if (routes[i] > 1 || (clicked && routes[i] == 0)) return false;
-    if (!clicked && kind != PartKind::Box && routes[i] != 0) return false;
+    if (routes[i] > 1 || (IsClicked(kind) && routes[i] == 0)) return false;
+    if (!IsClicked(kind) && kind != PartKind::Box && routes[i] != 0) return false;
   }
   return true;
 }());

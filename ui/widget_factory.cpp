@@ -58,12 +58,12 @@ class Builder {
                    CreateButton(caption, parent);
       case WidgetKind::Link:
         return m_widgets.credit = Align(new ClickableLabel(caption, parent));
-      case WidgetKind::Label:
-        if (row.wraps) return Align(new WrappedLabel(caption, parent));
-        if (std::holds_alternative<Indicator>(row.part)) {
-          return m_widgets.invisible = Align(new QLabel(caption, parent));
-        }
-        return Align(new QLabel(caption, parent));
+      case WidgetKind::Label: {
+        QLabel* label =
+            Align(row.wraps ? new WrappedLabel(caption, parent) : new QLabel(caption, parent));
+        if (std::holds_alternative<Indicator>(row.part)) m_widgets.invisible = label;
+        return label;
+      }
       case WidgetKind::TextBox:
         return m_widgets.boxes[static_cast<std::size_t>(std::get<Field>(row.part))] =
                    CreateBox(parent);

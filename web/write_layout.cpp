@@ -37,6 +37,14 @@ constexpr const char* KindName(WidgetKind kind) {
   return "";
 }
 
+// Two hexadecimal digits of a byte, written by hand: printf's formatting
+// follows the locale.
+void AppendHexByte(std::string& out, int byte) {
+  constexpr char kHex[] = "0123456789abcdef";
+  out.push_back(kHex[(byte >> 4) & 0xf]);
+  out.push_back(kHex[byte & 0xf]);
+}
+
 // Writes JSON members and values. "<" is written escaped, so the text can
 // stand inside the page's <script> element whatever a caption holds.
 class JsonWriter {
@@ -82,10 +90,8 @@ class JsonWriter {
     for (const char c : text) {
       if (c == '"' || c == '\\') m_out.push_back('\\');
       if (static_cast<unsigned char>(c) < 0x20 || c == '<') {
-        constexpr char kHex[] = "0123456789abcdef";
         m_out += "\\u00";
-        m_out.push_back(kHex[(c >> 4) & 0xf]);
-        m_out.push_back(kHex[c & 0xf]);
+        AppendHexByte(m_out, c);
       } else {
         m_out.push_back(c);
       }
@@ -188,14 +194,10 @@ std::string Layout() {
   return json.Take();
 }
 
-// "#rrggbb", written by hand: printf's formatting follows the locale.
+// "#rrggbb".
 std::string Hex(Rgb8 color) {
-  constexpr char kHex[] = "0123456789abcdef";
   std::string text = "#";
-  for (const int component : {color.red, color.green, color.blue}) {
-    text.push_back(kHex[(component >> 4) & 0xf]);
-    text.push_back(kHex[component & 0xf]);
-  }
+  for (const int component : {color.red, color.green, color.blue}) AppendHexByte(text, component);
   return text;
 }
 

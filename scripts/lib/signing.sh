@@ -3,14 +3,12 @@
 # which anyone checks with gpgv or sqv and the release's public key. Sourced
 # by scripts/dist and its test, tests/package/signing_test.sh.
 
+source "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+
 # gpg signs; a minimal Debian has only gpgv, which checks. Installed here, not
 # in the build root: the secret key never enters it.
 need_gpg() {
-  command -v gpg >/dev/null && return
-  local as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  echo "signing: installing gpg"
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends gpg
+  command -v gpg >/dev/null || ensure_package gpg
 }
 
 # sign_sums DIR KEY: writes DIR/SHA256SUMS.asc, signed by the secret key in
