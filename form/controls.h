@@ -19,13 +19,19 @@ enum class Control { C_mlm, C_mcd, Calculate, Label4 };
 enum class Indicator { Invisible, Color };
 
 // How a part is shown, and so how it answers: a box is typed in; a button and
-// a link are clicked, and only a button is ever disabled; a label and a
-// swatch only show.
-enum class PartKind { Box, Button, Link, Label, Swatch };
+// a link are clicked, and only a box or a button is ever disabled; a label
+// and a swatch only show. A frame is no part of the model: it only groups
+// the widgets of a view.
+enum class PartKind { Box, Button, Link, Label, Swatch, Frame };
 
 // Whether a part of that kind answers clicks.
 [[nodiscard]] constexpr bool IsClicked(PartKind kind) noexcept {
   return kind == PartKind::Button || kind == PartKind::Link;
+}
+
+// Whether a part of that kind can be disabled; a link is always live.
+[[nodiscard]] constexpr bool CanBeDisabled(PartKind kind) noexcept {
+  return kind == PartKind::Box || kind == PartKind::Button;
 }
 
 using PartKey = std::variant<Field, Control, Indicator>;
@@ -91,6 +97,24 @@ template <typename Key>
   return kModelParts[PartIndex(key)];
 }
 
+// One value for each part, reached by the part itself: the one numbering
+// every per-part table uses.
+template <typename T>
+class ByPart {
+ public:
+  template <typename Key>
+  [[nodiscard]] constexpr T& operator[](Key key) noexcept {
+    return m_values[PartIndex(key)];
+  }
+  template <typename Key>
+  [[nodiscard]] constexpr const T& operator[](Key key) const noexcept {
+    return m_values[PartIndex(key)];
+  }
+
+ private:
+  std::array<T, kModelParts.size()> m_values{};
+};
+
 // The one order check: every row sits where its number says.
 static_assert([] {
   for (std::size_t i = 0; i < kModelParts.size(); ++i) {
@@ -106,6 +130,7 @@ static_assert([] {
     if (box != std::holds_alternative<Field>(row.key)) return false;
     if (IsClicked(row.kind) != std::holds_alternative<Control>(row.key)) return false;
     if (!box && !row.startText.empty()) return false;
+    if (row.kind == PartKind::Frame) return false;
   }
   return true;
 }());

@@ -6,26 +6,11 @@
 #include "form/event_table.h"
 
 namespace lumiq {
-namespace {
-
-constexpr std::size_t Index(Control c) {
-  return static_cast<std::size_t>(c);
-}
-
-}  // namespace
 
 FormModel::FormModel(MessageSink showMessage) : m_showMessage(std::move(showMessage)) {
-  for (const Field field : kAllFields) {
-    m_fields[PartIndex(field)] = {std::string(PartOf(field).startText), PartOf(field).startEnabled};
+  for (const PartRow& row : kModelParts) {
+    m_parts[row.key] = {std::string(row.startText), row.startEnabled};
   }
-  for (const Control control : kAllControls) {
-    m_controlEnabled[Index(control)] = PartOf(control).startEnabled;
-  }
-  m_invisibleShown = PartOf(Indicator::Invisible).startEnabled;
-}
-
-bool FormModel::IsEnabled(Control c) const {
-  return m_controlEnabled[Index(c)];
 }
 
 template <typename Notify>
@@ -33,8 +18,16 @@ void FormModel::NotifyObservers(Notify notify) {
   for (FormObserver* observer : m_observers) notify(*observer);
 }
 
+template <typename Key>
+bool FormModel::StoreEnabled(Key key, bool enabled) {
+  // A link reacts to every click; it has no disabled state.
+  if (!CanBeDisabled(PartOf(key).kind) || m_parts[key].enabled == enabled) return false;
+  m_parts[key].enabled = enabled;
+  return true;
+}
+
 void FormModel::SetText(Field f, std::string text) {
-  FieldState& state = State(f);
+  PartState& state = m_parts[f];
   if (state.text == text) return;
   state.text = std::move(text);
   NotifyObservers([&](FormObserver& o) { o.OnTextChanged(f, state.text); });
@@ -47,22 +40,19 @@ void FormModel::Click(Control c) {
 }
 
 void FormModel::SetEnabled(Field f, bool enabled) {
-  FieldState& state = State(f);
-  if (state.enabled == enabled) return;
-  state.enabled = enabled;
+  if (!StoreEnabled(f, enabled)) return;
   NotifyObservers([&](FormObserver& o) { o.OnEnabledChanged(f, enabled); });
 }
 
 void FormModel::SetEnabled(Control c, bool enabled) {
-  // A link reacts to every click; it has no disabled state.
-  if (PartOf(c).kind == PartKind::Link || m_controlEnabled[Index(c)] == enabled) return;
-  m_controlEnabled[Index(c)] = enabled;
+  if (!StoreEnabled(c, enabled)) return;
   NotifyObservers([&](FormObserver& o) { o.OnEnabledChanged(c, enabled); });
 }
 
 void FormModel::SetInvisibleShown(bool shown) {
-  if (m_invisibleShown == shown) return;
-  m_invisibleShown = shown;
+  bool& stored = m_parts[Indicator::Invisible].enabled;
+  if (stored == shown) return;
+  stored = shown;
   NotifyObservers([&](FormObserver& o) { o.OnInvisibleShownChanged(shown); });
 }
 
@@ -81,7 +71,9 @@ void FormModel::Replay(FormObserver& observer) const {
     observer.OnTextChanged(field, Text(field));
     observer.OnEnabledChanged(field, IsEnabled(field));
   }
-  for (const Control control : kAllControls) observer.OnEnabledChanged(control, IsEnabled(control));
+  for (const Control control : kAllControls) {
+    if (CanBeDisabled(PartOf(control).kind)) observer.OnEnabledChanged(control, IsEnabled(control));
+  }
   observer.OnInvisibleShownChanged(InvisibleShown());
   observer.OnSwatchColorChanged(SwatchColor());
 }

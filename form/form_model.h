@@ -4,7 +4,6 @@
 // observers are told; a test drives it the same way without any window.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -23,9 +22,11 @@ enum class ConversionDirection : std::int16_t {
   FluxToIntensity = 2
 };
 
-struct FieldState {
+// What the model holds of each part: a box's text, and whether a box or
+// button is enabled or a label shown.
+struct PartState {
   std::string text;
-  bool enabled;
+  bool enabled = false;
 };
 
 // Told of every change of the model's visible state as it happens, after the
@@ -51,10 +52,10 @@ class FormModel {
   FormModel(const FormModel&) = delete;
   FormModel& operator=(const FormModel&) = delete;
 
-  [[nodiscard]] const std::string& Text(Field f) const { return State(f).text; }
-  [[nodiscard]] bool IsEnabled(Field f) const { return State(f).enabled; }
-  [[nodiscard]] bool IsEnabled(Control c) const;
-  [[nodiscard]] bool InvisibleShown() const { return m_invisibleShown; }
+  [[nodiscard]] const std::string& Text(Field f) const { return m_parts[f].text; }
+  [[nodiscard]] bool IsEnabled(Field f) const { return m_parts[f].enabled; }
+  [[nodiscard]] bool IsEnabled(Control c) const { return m_parts[c].enabled; }
+  [[nodiscard]] bool InvisibleShown() const { return m_parts[Indicator::Invisible].enabled; }
   [[nodiscard]] ColorRef SwatchColor() const { return m_swatchColor; }
 
   // Stores the text; when it differs from the text held, tells the observers
@@ -75,7 +76,8 @@ class FormModel {
   void ShowMessage(std::string_view text) const;
 
   // Tells the observer the whole current state, as if each part had just
-  // changed to it: how a view that starts late catches up.
+  // changed to it: how a view that starts late catches up. A link, always
+  // live, has no enabled state to tell.
   void Replay(FormObserver& observer) const;
 
   // The observer must outlive its registration; do not add or remove
@@ -86,15 +88,13 @@ class FormModel {
   ConversionDirection chosen = ConversionDirection::None;
 
  private:
-  const FieldState& State(Field f) const { return m_fields[static_cast<std::size_t>(f)]; }
-  FieldState& State(Field f) { return m_fields[static_cast<std::size_t>(f)]; }
   template <typename Notify>
   void NotifyObservers(Notify notify);
+  // Stores the flag; true when it changed.
+  template <typename Key>
+  bool StoreEnabled(Key key, bool enabled);
 
-  std::array<FieldState, kFieldCount> m_fields;
-  // The credit, a link, has a slot too; it is never disabled.
-  std::array<bool, kControlCount> m_controlEnabled;
-  bool m_invisibleShown = false;
+  ByPart<PartState> m_parts;
   ColorRef m_swatchColor = kBlack;
   MessageSink m_showMessage;
   std::vector<FormObserver*> m_observers;

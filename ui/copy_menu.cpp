@@ -26,7 +26,7 @@ QMenu* CreateCopyMenu(QLineEdit& box, QWidget* parent) {
 DisabledBoxCopyMenu::DisabledBoxCopyMenu(QWidget& window, const FormWidgets& widgets)
     : QObject(&window) {
   // A disabled widget ignores the request, yet its event filters see it first.
-  for (ElidingLineEdit* box : widgets.boxes) box->installEventFilter(this);
+  for (const Field field : kAllFields) widgets.Box(field).installEventFilter(this);
 }
 
 bool DisabledBoxCopyMenu::eventFilter(QObject* watched, QEvent* event) {

@@ -32,10 +32,9 @@ FormBinding::FormBinding(FormModel& model, QWidget& window, const FormWidgets& w
   for (const Control control : kAllControls) {
     const auto click = [this, control] { m_model.Click(control); };
     if (PartOf(control).kind == PartKind::Link) {
-      connect(m_widgets.credit, &ClickableLabel::clicked, this, click);
+      connect(&m_widgets.Credit(), &ClickableLabel::clicked, this, click);
     } else {
-      connect(m_widgets.buttons[static_cast<std::size_t>(control)], &QPushButton::clicked, this,
-              click);
+      connect(&m_widgets.Button(control), &QPushButton::clicked, this, click);
     }
   }
   m_model.Replay(*this);
@@ -66,11 +65,11 @@ void FormBinding::OnEnabledChanged(Control control, bool enabled) {
 }
 
 void FormBinding::OnInvisibleShownChanged(bool shown) {
-  m_widgets.invisible->setVisible(shown);
+  m_widgets.Invisible().setVisible(shown);
 }
 
 void FormBinding::OnSwatchColorChanged(ColorRef color) {
-  m_widgets.swatch->SetFill(ToQColor(color), ToQString(SpokenColor(color)));
+  m_widgets.Swatch().SetFill(ToQColor(color), ToQString(SpokenColor(color)));
 }
 
 }  // namespace lumiq

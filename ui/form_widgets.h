@@ -18,19 +18,22 @@ class ClickableLabel;
 class ElidingLineEdit;
 class SwatchWidget;
 
+// The builder makes each row's widget as the class its kind needs (the
+// layout table gives every part a row of its kind, checked at compile time),
+// so a part's widget is reached as that class.
 struct FormWidgets {
   std::array<QWidget*, kWidgetCount> rows{};  // every widget, by its layout row
-  std::array<ElidingLineEdit*, kFieldCount> boxes{};
-  std::array<QPushButton*, kControlCount> buttons{};  // the credit's slot stays empty
-  ClickableLabel* credit = nullptr;
-  QLabel* invisible = nullptr;
-  SwatchWidget* swatch = nullptr;
 
   [[nodiscard]] QWidget& Of(const WidgetRow& row) const { return *rows[IndexOf(row)]; }
-  [[nodiscard]] ElidingLineEdit& Box(Field field) const {
-    return *boxes[static_cast<std::size_t>(field)];
+  template <typename Key>
+  [[nodiscard]] QWidget& Of(Key key) const {
+    return *rows[RowIndexOf(key)];
   }
-  [[nodiscard]] QWidget& Of(Control control) const { return Of(RowOf(control)); }
+  [[nodiscard]] ElidingLineEdit& Box(Field field) const;
+  [[nodiscard]] QPushButton& Button(Control control) const;  // not the credit, a link
+  [[nodiscard]] ClickableLabel& Credit() const;
+  [[nodiscard]] QLabel& Invisible() const;
+  [[nodiscard]] SwatchWidget& Swatch() const;
 };
 
 }  // namespace lumiq

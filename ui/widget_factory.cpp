@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <limits>
-#include <variant>
+#include <optional>
 
 #include "ui/clickable_label.h"
 #include "ui/eliding_line_edit.h"
@@ -22,53 +22,47 @@ QRect ToQRect(const PixelRect& pixels) {
   return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
-// Each widget is created as the type its part needs and kept in its typed
-// slot: the layout table is checked at compile time to give every box,
-// button, swatch and frame the part of its kind, so no slot is left empty.
+// Each widget is created as the class its kind needs and kept by its row;
+// a frame's row precedes the rows inside it, so a container is always built.
 class Builder {
  public:
-  explicit Builder(QWidget& window) {
-    m_containers[static_cast<std::size_t>(Container::Window)] = &window;
-  }
+  explicit Builder(QWidget& window) : m_window(window) {}
 
   // Creates the row's widget, named, placed and in its font, and keeps it.
-  QWidget* Add(const WidgetRow& row) {
-    QWidget* widget = Create(row, ToQString(row.caption));
+  void Add(const WidgetRow& row) {
+    QWidget* widget = Create(row, ToQString(row.caption), Container(row.in));
     widget->setObjectName(ToQString(NameOf(row)));
     widget->setGeometry(ToQRect(PixelsOf(row)));
     widget->setFont(FontFor(row.font));
-    return m_widgets.rows[IndexOf(row)] = widget;
+    m_widgets.rows[IndexOf(row)] = widget;
   }
 
   const FormWidgets& Widgets() const { return m_widgets; }
 
  private:
-  QWidget* Create(const WidgetRow& row, const QString& caption) {
-    QWidget* parent = m_containers[static_cast<std::size_t>(row.in)];
+  QWidget* Container(lumiq::Container in) const {
+    const std::optional<std::size_t> frame = RowIndexOf(in);
+    return frame ? m_widgets.rows[*frame] : &m_window;
+  }
+
+  static QWidget* Create(const WidgetRow& row, const QString& caption, QWidget* parent) {
     switch (KindOf(row)) {
-      case WidgetKind::Frame: {
+      case PartKind::Frame: {
         auto* frame = new QGroupBox(caption, parent);
         // Beneath the boxes that lie on it, whatever their order.
         frame->lower();
-        m_containers[static_cast<std::size_t>(std::get<Container>(row.part))] = frame;
         return frame;
       }
-      case WidgetKind::Button:
-        return m_widgets.buttons[static_cast<std::size_t>(std::get<Control>(row.part))] =
-                   CreateButton(caption, parent);
-      case WidgetKind::Link:
-        return m_widgets.credit = Align(new ClickableLabel(caption, parent));
-      case WidgetKind::Label: {
-        QLabel* label =
-            Align(row.wraps ? new WrappedLabel(caption, parent) : new QLabel(caption, parent));
-        if (std::holds_alternative<Indicator>(row.part)) m_widgets.invisible = label;
-        return label;
-      }
-      case WidgetKind::TextBox:
-        return m_widgets.boxes[static_cast<std::size_t>(std::get<Field>(row.part))] =
-                   CreateBox(parent);
-      case WidgetKind::Swatch:
-        return m_widgets.swatch = new SwatchWidget(parent);
+      case PartKind::Button:
+        return CreateButton(caption, parent);
+      case PartKind::Link:
+        return Align(new ClickableLabel(caption, parent));
+      case PartKind::Label:
+        return Align(row.wraps ? new WrappedLabel(caption, parent) : new QLabel(caption, parent));
+      case PartKind::Box:
+        return CreateBox(parent);
+      case PartKind::Swatch:
+        return new SwatchWidget(parent);
     }
     return nullptr;
   }
@@ -97,8 +91,8 @@ class Builder {
     return box;
   }
 
+  QWidget& m_window;
   FormWidgets m_widgets;
-  std::array<QWidget*, kContainerCount> m_containers{};  // by Container; frames precede their rows
 };
 
 }  // namespace
@@ -115,6 +109,23 @@ FormWidgets BuildWidgets(QWidget& window) {
     previous = widget;
   }
   return builder.Widgets();
+}
+
+// The classes Builder::Create makes for each kind.
+ElidingLineEdit& FormWidgets::Box(Field field) const {
+  return static_cast<ElidingLineEdit&>(Of(field));
+}
+QPushButton& FormWidgets::Button(Control control) const {
+  return static_cast<QPushButton&>(Of(control));
+}
+ClickableLabel& FormWidgets::Credit() const {
+  return static_cast<ClickableLabel&>(Of(Control::Label4));
+}
+QLabel& FormWidgets::Invisible() const {
+  return static_cast<QLabel&>(Of(Indicator::Invisible));
+}
+SwatchWidget& FormWidgets::Swatch() const {
+  return static_cast<SwatchWidget&>(Of(Indicator::Color));
 }
 
 }  // namespace lumiq

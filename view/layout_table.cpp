@@ -81,26 +81,10 @@ constexpr std::array<WidgetRow, kWidgetCount> kWidgets = {{
 
 namespace {
 
-constexpr WidgetKind KindOfPart(const PartKind kind) {
-  switch (kind) {
-    case PartKind::Box:
-      return WidgetKind::TextBox;
-    case PartKind::Button:
-      return WidgetKind::Button;
-    case PartKind::Link:
-      return WidgetKind::Link;
-    case PartKind::Swatch:
-      return WidgetKind::Swatch;
-    case PartKind::Label:
-      break;
-  }
-  return WidgetKind::Label;
-}
-
 struct KindOfVisitor {
-  constexpr WidgetKind operator()(std::monostate) const { return WidgetKind::Label; }
-  constexpr WidgetKind operator()(Container) const { return WidgetKind::Frame; }
-  constexpr WidgetKind operator()(auto key) const { return KindOfPart(PartOf(key).kind); }
+  constexpr PartKind operator()(std::monostate) const { return PartKind::Label; }
+  constexpr PartKind operator()(Container) const { return PartKind::Frame; }
+  constexpr PartKind operator()(auto key) const { return PartOf(key).kind; }
 };
 struct NameOfVisitor {
   std::string_view label;
@@ -108,21 +92,21 @@ struct NameOfVisitor {
   constexpr std::string_view operator()(auto key) const { return NameOf(key); }
 };
 
-constexpr WidgetKind KindAt(std::size_t i) {
+constexpr PartKind KindAt(std::size_t i) {
   return std::visit(KindOfVisitor{}, kWidgets[i].part);
 }
 constexpr std::string_view NameAt(std::size_t i) {
   return std::visit(NameOfVisitor{kWidgets[i].label}, kWidgets[i].part);
 }
 
-// The layout row of each part of the model, by its row in the model's table.
-constexpr std::array<std::size_t, kModelParts.size()> kPartRows = [] {
-  std::array<std::size_t, kModelParts.size()> rows{};
-  rows.fill(kWidgetCount);
+// The layout row of each part of the model.
+constexpr ByPart<std::size_t> kPartRows = [] {
+  ByPart<std::size_t> rows;
+  for (const PartRow& part : kModelParts) rows[part.key] = kWidgetCount;
   for (std::size_t i = 0; i < kWidgetCount; ++i) {
     std::visit(
         [&](auto key) {
-          if constexpr (std::is_constructible_v<PartKey, decltype(key)>) rows[PartIndex(key)] = i;
+          if constexpr (std::is_constructible_v<PartKey, decltype(key)>) rows[key] = i;
         },
         kWidgets[i].part);
   }
@@ -133,8 +117,8 @@ constexpr std::array<std::size_t, kModelParts.size()> kPartRows = [] {
 // only plain labels carry a name of their own, and only boxes and the swatch
 // are nameless to a screen reader without an accessible name.
 constexpr bool EveryPartHasOneRow() {
-  for (const std::size_t row : kPartRows) {
-    if (row == kWidgetCount) return false;
+  for (const PartRow& part : kModelParts) {
+    if (kPartRows[part.key] == kWidgetCount) return false;
   }
   for (std::size_t i = 0; i < kWidgetCount; ++i) {
     const WidgetRow& row = kWidgets[i];
@@ -142,12 +126,11 @@ constexpr bool EveryPartHasOneRow() {
     for (std::size_t j = 0; j < i; ++j) {
       if (NameAt(j) == NameAt(i)) return false;
     }
-    const bool drawnWithoutCaption =
-        KindAt(i) == WidgetKind::TextBox || KindAt(i) == WidgetKind::Swatch;
-    if (drawnWithoutCaption != row.caption.empty() && KindAt(i) != WidgetKind::Frame) return false;
+    const bool drawnWithoutCaption = KindAt(i) == PartKind::Box || KindAt(i) == PartKind::Swatch;
+    if (drawnWithoutCaption != row.caption.empty() && KindAt(i) != PartKind::Frame) return false;
     if (drawnWithoutCaption && (row.texts.accessibleName.empty() || row.texts.toolTip.empty()))
       return false;
-    if (row.texts.announced && KindAt(i) != WidgetKind::TextBox) return false;
+    if (row.texts.announced && KindAt(i) != PartKind::Box) return false;
   }
   return true;
 }
@@ -179,20 +162,37 @@ static_assert(WholePixels());
 
 }  // namespace
 
-WidgetKind KindOf(const WidgetRow& row) noexcept {
-  return KindAt(IndexOf(row));
+PartKind KindOf(const WidgetRow& row) noexcept {
+  return std::visit(KindOfVisitor{}, row.part);
 }
 std::string_view NameOf(const WidgetRow& row) noexcept {
-  return NameAt(IndexOf(row));
+  return std::visit(NameOfVisitor{row.label}, row.part);
 }
-const WidgetRow& RowOf(Field field) noexcept {
-  return kWidgets[kPartRows[PartIndex(field)]];
+
+namespace {
+// No two rows share a part and a plain label's name (checked above).
+std::size_t FindRow(const Part& part, std::string_view label) noexcept {
+  std::size_t i = 0;
+  while (i < kWidgetCount && !(kWidgets[i].part == part && kWidgets[i].label == label)) ++i;
+  return i;
 }
-const WidgetRow& RowOf(Control control) noexcept {
-  return kWidgets[kPartRows[PartIndex(control)]];
+}  // namespace
+
+std::size_t IndexOf(const WidgetRow& row) noexcept {
+  return FindRow(row.part, row.label);
 }
-const WidgetRow& RowOf(Indicator indicator) noexcept {
-  return kWidgets[kPartRows[PartIndex(indicator)]];
+std::size_t RowIndexOf(Field field) noexcept {
+  return kPartRows[field];
+}
+std::size_t RowIndexOf(Control control) noexcept {
+  return kPartRows[control];
+}
+std::size_t RowIndexOf(Indicator indicator) noexcept {
+  return kPartRows[indicator];
+}
+std::optional<std::size_t> RowIndexOf(Container container) noexcept {
+  const std::size_t i = FindRow(container, {});
+  return i < kWidgetCount ? std::optional<std::size_t>(i) : std::nullopt;
 }
 
 }  // namespace lumiq

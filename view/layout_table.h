@@ -24,12 +24,8 @@ inline constexpr int kClientHeightTwips = 4560;  // 304 px
 inline constexpr int kClientWidth = ToPixels(kClientWidthTwips);
 inline constexpr int kClientHeight = ToPixels(kClientHeightTwips);
 
-// How a row is drawn: a model part's kind, or a frame.
-enum class WidgetKind { TextBox, Button, Link, Label, Frame, Swatch };
-
 // A widget's container; frames place children from their outer corner.
 enum class Container { Window, Frame1, Extra };
-inline constexpr std::size_t kContainerCount = 3;
 
 // The container's control name: the form's own ("Lumiq") or the frame's.
 [[nodiscard]] constexpr std::string_view NameOf(Container container) noexcept {
@@ -104,18 +100,25 @@ struct WidgetRow {
 inline constexpr std::size_t kWidgetCount = 26;
 extern const std::array<WidgetRow, kWidgetCount> kWidgets;
 
-// How a row is drawn, and its control name ("mcd", "Frame1", "Label9").
-[[nodiscard]] WidgetKind KindOf(const WidgetRow& row) noexcept;
+// How a row is drawn (a model part's kind, a plain label's or a frame's), and
+// its control name ("mcd", "Frame1", "Label9").
+[[nodiscard]] PartKind KindOf(const WidgetRow& row) noexcept;
 [[nodiscard]] std::string_view NameOf(const WidgetRow& row) noexcept;
 
-// The row of each part, and a row's place in the table: the number both
-// views and the page's engine know a widget by.
-[[nodiscard]] const WidgetRow& RowOf(Field field) noexcept;
-[[nodiscard]] const WidgetRow& RowOf(Control control) noexcept;
-[[nodiscard]] const WidgetRow& RowOf(Indicator indicator) noexcept;
-[[nodiscard]] inline std::size_t IndexOf(const WidgetRow& row) noexcept {
-  return static_cast<std::size_t>(&row - kWidgets.data());
+// A row's place in the table, the number both views and the page's engine
+// know a widget by: each part's, and each frame's (nothing for the window,
+// which has no row).
+[[nodiscard]] std::size_t RowIndexOf(Field field) noexcept;
+[[nodiscard]] std::size_t RowIndexOf(Control control) noexcept;
+[[nodiscard]] std::size_t RowIndexOf(Indicator indicator) noexcept;
+[[nodiscard]] std::optional<std::size_t> RowIndexOf(Container container) noexcept;
+template <typename Key>
+[[nodiscard]] const WidgetRow& RowOf(Key key) noexcept {
+  return kWidgets[RowIndexOf(key)];
 }
+// A row's place, found by its part and name, so a copy of a row is found
+// too; kWidgetCount for a row that is not the table's.
+[[nodiscard]] std::size_t IndexOf(const WidgetRow& row) noexcept;
 // The part of that type a row shows; nothing for any other row, or a number
 // past the table.
 template <typename Key>

@@ -43,4 +43,11 @@ Rgb8 GreyedText(Rgb8 text, Rgb8 background) noexcept {
   return text;
 }
 
+Rgb8 GreyedButtonText(const PageScheme& scheme) noexcept {
+  const Rgb8 text = scheme.windowText;
+  const bool topReadsWorse =
+      ContrastRatio(text, scheme.buttonTop) < ContrastRatio(text, scheme.buttonBottom);
+  return GreyedText(text, topReadsWorse ? scheme.buttonTop : scheme.buttonBottom);
+}
+
 }  // namespace lumiq

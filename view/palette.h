@@ -27,14 +27,21 @@ inline constexpr double kGreyedTextContrast = 5.0;
 // even that reads worse. So it looks greyed under any theme, light or dark.
 [[nodiscard]] Rgb8 GreyedText(Rgb8 text, Rgb8 background) noexcept;
 
-// A scheme of the page: its form's background (also a greyed box's) and text.
+// A scheme of the page: its form's background (also a greyed box's) and
+// text, and the ends of a button's shading; greyed text on either follows
+// GreyedText.
 struct PageScheme {
   std::string_view name;  // "light", "dark": the prefers-color-scheme value
   Rgb8 window, windowText;
+  Rgb8 buttonTop, buttonBottom;
 };
 inline constexpr std::array<PageScheme, 2> kPageSchemes = {{
-    {"light", {0xef, 0xef, 0xef}, {0x00, 0x00, 0x00}},
-    {"dark", {0x2d, 0x2d, 0x2d}, {0xe8, 0xe8, 0xe8}},
+    {"light", {0xef, 0xef, 0xef}, {0x00, 0x00, 0x00}, {0xfa, 0xfa, 0xfa}, {0xe4, 0xe4, 0xe4}},
+    {"dark", {0x2d, 0x2d, 0x2d}, {0xe8, 0xe8, 0xe8}, {0x40, 0x40, 0x40}, {0x34, 0x34, 0x34}},
 }};
+
+// A greyed button's text: greyed against the end of its shading that reads
+// worse with the text.
+[[nodiscard]] Rgb8 GreyedButtonText(const PageScheme& scheme) noexcept;
 
 }  // namespace lumiq

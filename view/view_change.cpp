@@ -6,20 +6,20 @@
 namespace lumiq {
 
 void ViewChangeObserver::OnTextChanged(Field field, const std::string& text) {
-  OnViewChange({ChangeKind::Text, IndexOf(RowOf(field)), text, m_echo.IsEcho(field, text)});
+  OnViewChange({ChangeKind::Text, RowIndexOf(field), text, m_echo.IsEcho(field, text)});
 }
 void ViewChangeObserver::OnEnabledChanged(Field field, bool enabled) {
-  OnViewChange({ChangeKind::Enabled, IndexOf(RowOf(field)), {}, enabled});
+  OnViewChange({ChangeKind::Enabled, RowIndexOf(field), {}, enabled});
 }
 void ViewChangeObserver::OnEnabledChanged(Control control, bool enabled) {
-  OnViewChange({ChangeKind::Enabled, IndexOf(RowOf(control)), {}, enabled});
+  OnViewChange({ChangeKind::Enabled, RowIndexOf(control), {}, enabled});
 }
 void ViewChangeObserver::OnInvisibleShownChanged(bool shown) {
-  OnViewChange({ChangeKind::Shown, IndexOf(RowOf(Indicator::Invisible)), {}, shown});
+  OnViewChange({ChangeKind::Shown, RowIndexOf(Indicator::Invisible), {}, shown});
 }
 void ViewChangeObserver::OnSwatchColorChanged(ColorRef color) {
   const std::string spoken = SpokenColor(color);
-  OnViewChange({ChangeKind::Color, IndexOf(RowOf(Indicator::Color)), spoken, false, color});
+  OnViewChange({ChangeKind::Color, RowIndexOf(Indicator::Color), spoken, false, color});
 }
 
 }  // namespace lumiq

@@ -15,21 +15,6 @@ namespace lumiq {
 
 enum class ChangeKind { Text, Enabled, Shown, Color };
 
-// The page's name for each kind of change.
-[[nodiscard]] constexpr std::string_view NameOf(ChangeKind kind) noexcept {
-  switch (kind) {
-    case ChangeKind::Text:
-      return "text";
-    case ChangeKind::Enabled:
-      return "enabled";
-    case ChangeKind::Shown:
-      return "shown";
-    case ChangeKind::Color:
-      break;
-  }
-  return "color";
-}
-
 struct ViewChange {
   ChangeKind kind;
   std::size_t row;          // the layout row of what changed

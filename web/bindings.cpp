@@ -2,8 +2,8 @@
 // the shared layout and texts, bound for the page's JavaScript view.
 //
 // One page holds one form. The page calls plain C functions, and the engine
-// reports each change by calling the view object the page handed over as
-// `Module.view`; both name a widget by its row in the shared layout, never by
+// reports each change by calling the function the page handed over as
+// `Module.report`; both name a widget by its row in the shared layout, never by
 // name. A click may show a message, and the page's dialog is awaited
 // (Asyncify) so that the handler goes on only after OK, exactly as on the
 // desktop; the page calls it through ccall's async mode.
@@ -27,34 +27,20 @@ namespace {
 EM_ASYNC_JS(void, ShowMessageInPage, (const char* text),
             { await Module["showMessage"](UTF8ToString(text)); });
 
-// The view's four reports, each by the layout row of what changed.
-EM_JS(void, ViewText, (int row, const char* text, int textLength, int echo),
-      { Module["view"]["text"](row, UTF8ToString(text, textLength), !!echo); });
-EM_JS(void, ViewEnabled, (int row, int enabled), { Module["view"]["enabled"](row, !!enabled); });
-EM_JS(void, ViewShown, (int row, int shown), { Module["view"]["shown"](row, !!shown); });
-EM_JS(void, ViewColor, (int row, int red, int green, int blue, const char* spoken, int length),
-      { Module["view"]["color"](row, red, green, blue, UTF8ToString(spoken, length)); });
+// Every change, by its kind's number and the layout row of what changed, in
+// one shape: [kind, row, text, flag, red, green, blue], as the layout's start
+// records have it.
+EM_JS(void, ReportChange,
+      (int kind, int row, const char* text, int textLength, int on, int red, int green, int blue),
+      { Module["report"](kind, row, UTF8ToString(text, textLength), !!on, red, green, blue); });
 
 // Tells the page's view of every change.
 class PageObserver final : public ViewChangeObserver {
  protected:
   void OnViewChange(const ViewChange& change) override {
-    const int row = static_cast<int>(change.row);
-    switch (change.kind) {
-      case ChangeKind::Text:
-        ViewText(row, change.text.data(), static_cast<int>(change.text.size()), change.on);
-        break;
-      case ChangeKind::Enabled:
-        ViewEnabled(row, change.on);
-        break;
-      case ChangeKind::Shown:
-        ViewShown(row, change.on);
-        break;
-      case ChangeKind::Color:
-        ViewColor(row, RedOf(change.color), GreenOf(change.color), BlueOf(change.color),
-                  change.text.data(), static_cast<int>(change.text.size()));
-        break;
-    }
+    ReportChange(static_cast<int>(change.kind), static_cast<int>(change.row), change.text.data(),
+                 static_cast<int>(change.text.size()), change.on, RedOf(change.color),
+                 GreenOf(change.color), BlueOf(change.color));
   }
 };
 
@@ -75,7 +61,7 @@ Page& ThePage() {
 }  // namespace
 }  // namespace lumiq::web
 
-// Starts mirroring into `Module.view`: the whole current state first, then
+// Starts mirroring into `Module.report`: the whole current state first, then
 // every change as it happens.
 extern "C" EMSCRIPTEN_KEEPALIVE void lumiq_observe() {
   lumiq::web::Page& page = lumiq::web::ThePage();

@@ -14,6 +14,9 @@ import { startScreenFit } from "./page/screen_fit.js";
 import { registerWorker } from "./page/updates.js";
 import { createView } from "./page/view.js";
 
+// The seam to the engine, as bundled: what the build's check drives.
+export { reasonOf, runClick, setText, startEngine } from "./page/engine.js";
+
 // The page's elements that its modules are handed; no module looks one up.
 function pageNodes() {
   const byId = (id) => document.getElementById(id);
@@ -50,13 +53,13 @@ function drawForm(nodes, layout, link) {
   const showDialog = createMessages(page.focus, nodes.message);
   page.showMessage = (text) => queue.hold(showDialog(text));
   const announce = createAnnouncer(nodes.announcer);
-  Object.assign(page, createView(page.form, { focus: page.focus, announce, describe }));
+  Object.assign(page, createView(page.form, { changes: layout.changes, focus: page.focus, announce, describe }));
   page.describeBoxes = () => {
     page.form.elements.forEach((element, row) => {
-      if (layout.widgets[row].kind === "text") describe(element, row);
+      if (element instanceof HTMLInputElement) describe(element, row);
     });
   };
-  page.whileReplaying(() => layout.start.forEach(([kind, ...values]) => page.view[kind](...values)));
+  page.whileReplaying(() => layout.start.forEach((change) => page.report(...change)));
   return page;
 }
 

@@ -5,6 +5,7 @@
 // form as it starts even where the engine is still compiling (a browser that
 // compiles it off the main thread).
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,30 +13,13 @@
 #include "form/controls.h"
 #include "form/form_model.h"
 #include "view/layout_table.h"
+#include "view/page_names.h"
 #include "view/palette.h"
 #include "view/view_change.h"
 #include "view/widget_texts.h"
 
 namespace lumiq::web {
 namespace {
-
-constexpr const char* KindName(WidgetKind kind) {
-  switch (kind) {
-    case WidgetKind::TextBox:
-      return "text";
-    case WidgetKind::Button:
-      return "button";
-    case WidgetKind::Link:
-      return "link";
-    case WidgetKind::Label:
-      return "label";
-    case WidgetKind::Frame:
-      return "frame";
-    case WidgetKind::Swatch:
-      return "swatch";
-  }
-  return "";
-}
 
 // Two hexadecimal digits of a byte, written by hand: printf's formatting
 // follows the locale.
@@ -106,43 +90,48 @@ class JsonWriter {
   bool m_first = true;
 };
 
-// The model's reports of its start state, each as the page's view takes it:
-// [kind, layout row, values...].
+// The model's reports of its start state, each as the engine reports a
+// change: [kind, layout row, text, flag, red, green, blue].
 class StartRecorder final : public ViewChangeObserver {
  public:
   explicit StartRecorder(JsonWriter& json) : m_json(json) {}
 
  protected:
   void OnViewChange(const ViewChange& change) override {
-    m_json.Open('[').String(NameOf(change.kind)).Number(static_cast<double>(change.row));
-    switch (change.kind) {
-      case ChangeKind::Text:
-        m_json.String(change.text);
-        break;
-      case ChangeKind::Enabled:
-      case ChangeKind::Shown:
-        m_json.Bool(change.on);
-        break;
-      case ChangeKind::Color:
-        m_json.Number(RedOf(change.color))
-            .Number(GreenOf(change.color))
-            .Number(BlueOf(change.color))
-            .String(change.text);
-        break;
-    }
-    m_json.Close(']');
+    m_json.Open('[')
+        .Number(static_cast<double>(change.kind))
+        .Number(static_cast<double>(change.row))
+        .String(change.text)
+        .Bool(change.on)
+        .Number(RedOf(change.color))
+        .Number(GreenOf(change.color))
+        .Number(BlueOf(change.color))
+        .Close(']');
   }
 
  private:
   JsonWriter& m_json;
 };
 
+// "#rrggbb".
+std::string Hex(Rgb8 color) {
+  std::string text = "#";
+  for (const int component : {color.red, color.green, color.blue}) AppendHexByte(text, component);
+  return text;
+}
+
 // The layout row of a widget's container; -1 for the form itself.
-int RowOf(Container container) {
-  for (const WidgetRow& row : kWidgets) {
-    if (row.part == Part{container}) return static_cast<int>(IndexOf(row));
-  }
-  return -1;
+double RowOf(Container container) {
+  const std::optional<std::size_t> row = RowIndexOf(container);
+  return row ? static_cast<double>(*row) : -1;
+}
+
+// A vocabulary's names, in the order of its kinds' numbers.
+template <typename Names>
+void WriteNames(JsonWriter& json, std::string_view key, const Names& names) {
+  json.Key(key).Open('[');
+  for (const auto& row : names) json.String(row.name);
+  json.Close(']');
 }
 
 // The shared layout table, in pixels, with each widget's font and texts, in
@@ -151,7 +140,9 @@ std::string Layout() {
   JsonWriter json;
   json.Open('{');
   json.Key("width").Number(kClientWidth).Key("height").Number(kClientHeight);
-  json.Key("firstFocus").Number(static_cast<double>(IndexOf(RowOf(kFirstFocus))));
+  json.Key("firstFocus").Number(static_cast<double>(RowIndexOf(kFirstFocus)));
+  // The kinds of change by number, as the engine reports them.
+  WriteNames(json, "changes", kChangeNames);
   json.Key("captionFloor").Number(kNarrowestCaptionPercent / 100.0);
   json.Key("fontFamilies").Open('[');
   for (const std::string_view family : kFontFamilies) json.String(family);
@@ -160,7 +151,7 @@ std::string Layout() {
   for (const WidgetRow& row : kWidgets) {
     const PixelRect pixels = PixelsOf(row);
     json.Open('{');
-    json.Key("name").String(NameOf(row)).Key("kind").String(KindName(KindOf(row)));
+    json.Key("name").String(NameOf(row)).Key("kind").String(NameOf(KindOf(row)));
     json.Key("in").Number(RowOf(row.in)).Key("caption").String(row.caption);
     json.Key("left").Number(pixels.left).Key("top").Number(pixels.top);
     json.Key("width").Number(pixels.width).Key("height").Number(pixels.height);
@@ -173,12 +164,22 @@ std::string Layout() {
   }
   json.Close(']');
   json.Key("title").String(kWindowTitle).Key("messageTitle").String(kMessageTitle);
+  // The browser's own bars take each scheme's form colour.
+  json.Key("schemes").Open('[');
+  for (const PageScheme& scheme : kPageSchemes) {
+    json.Open('{')
+        .Key("name")
+        .String(scheme.name)
+        .Key("window")
+        .String(Hex(scheme.window))
+        .Close('}');
+  }
+  json.Close(']');
   // What describes a clipped box: its title's parts, and its description's.
   json.Key("clipped").Open('{');
   const auto parts = [&json](std::string_view key, const auto& order) {
     json.Key(key).Open('[');
-    for (const ClippedPart part : order)
-      json.String(part == ClippedPart::Text ? "text" : "toolTip");
+    for (const ClippedPart part : order) json.String(NameOf(part));
     json.Close(']');
   };
   parts("title", kClippedToolTip);
@@ -194,23 +195,20 @@ std::string Layout() {
   return json.Take();
 }
 
-// "#rrggbb".
-std::string Hex(Rgb8 color) {
-  std::string text = "#";
-  for (const int component : {color.red, color.green, color.blue}) AppendHexByte(text, component);
-  return text;
-}
-
-// The page's colour schemes as style rules: each scheme's form colours and
-// its greyed text by the shared rule; the first is the default, the others
-// apply when the system prefers them.
-std::string SchemeStyle() {
-  std::string style;
+// The page's style from the shared tables: the form's size, and each colour
+// scheme's form colours and its greyed text by the shared rule; the first
+// scheme is the default, the others apply when the system prefers them.
+std::string TableStyle() {
+  std::string style = "#Lumiq{--form-width:" + DoubleToText(kClientWidth) +
+                      "px;--form-height:" + DoubleToText(kClientHeight) + "px}";
   for (const PageScheme& scheme : kPageSchemes) {
     const bool preferred = &scheme != kPageSchemes.data();
     if (preferred) style += "@media (prefers-color-scheme: " + std::string(scheme.name) + "){";
     style += ":root{--window:" + Hex(scheme.window) + ";--window-text:" + Hex(scheme.windowText) +
-             ";--greyed-text:" + Hex(GreyedText(scheme.windowText, scheme.window)) + "}";
+             ";--greyed-text:" + Hex(GreyedText(scheme.windowText, scheme.window)) +
+             ";--button-top:" + Hex(scheme.buttonTop) +
+             ";--button-bottom:" + Hex(scheme.buttonBottom) +
+             ";--greyed-button-text:" + Hex(GreyedButtonText(scheme)) + "}";
     if (preferred) style += "}";
   }
   return style;
@@ -222,7 +220,7 @@ std::string SchemeStyle() {
 // Two lines: the layout as JSON, then the colour schemes' style rules. Each
 // ends with a line feed, as standard output reaches node a line at a time.
 int main() {
-  const std::string out = lumiq::web::Layout() + "\n" + lumiq::web::SchemeStyle() + "\n";
+  const std::string out = lumiq::web::Layout() + "\n" + lumiq::web::TableStyle() + "\n";
   return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0
              ? 0
              : 1;

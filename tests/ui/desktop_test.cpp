@@ -63,7 +63,7 @@ class DesktopTest : public QObject {
     QTest::addColumn<QString>("name");
     for (const WidgetRow& row : kWidgets) {
       const std::string_view name = row.texts.accessibleName;
-      if (KindOf(row) == WidgetKind::Frame) continue;
+      if (KindOf(row) == PartKind::Frame) continue;
       QTest::newRow(std::string(NameOf(row)).c_str())
           << ToQString(name.empty() ? row.caption : name);
     }

@@ -5,7 +5,6 @@
 #include <QScopeGuard>
 #include <QtTest>
 #include <algorithm>
-#include <cmath>
 #include <initializer_list>
 #include <tuple>
 
@@ -14,6 +13,7 @@
 #include "ui/swatch_widget.h"
 #include "ui/wrapped_label.h"
 #include "view/layout_table.h"
+#include "view/palette.h"
 
 namespace lumiq {
 
@@ -83,7 +83,7 @@ class LayoutTest : public QObject {
   void captions_data() {
     QTest::addColumn<QString>("caption");
     for (const WidgetRow& row : kWidgets) {
-      if (KindOf(row) == WidgetKind::TextBox || KindOf(row) == WidgetKind::Swatch) continue;
+      if (KindOf(row) == PartKind::Box || KindOf(row) == PartKind::Swatch) continue;
       QTest::newRow(std::string(NameOf(row)).c_str()) << ToQString(row.caption);
     }
   }
@@ -254,19 +254,8 @@ class LayoutTest : public QObject {
   }
 
  private:
-  // WCAG relative luminance.
-  static double Luminance(const QColor& color) {
-    const auto linear = [](double c) {
-      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
-           0.0722 * linear(color.blueF());
-  }
-
   static double Contrast(const QColor& a, const QColor& b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return ContrastRatio({a.red(), a.green(), a.blue()}, {b.red(), b.green(), b.blue()});
   }
 
   // The pixel inside the frame that stands out most from the background: the

@@ -2,10 +2,11 @@
 // and carries the whole text in its title and its description, as the
 // layout's `clipped` parts say.
 
-// A clipped box's title or description: its parts in the order the layout
-// gives ("text", then "toolTip"), a line each.
+// A clipped box's title or description: its parts, by the names and in the
+// order the layout gives, a line each.
 export function clippedTitle(order, value, toolTip) {
-  return order.map((part) => (part === "text" ? value : toolTip)).join("\n");
+  const parts = { text: value, toolTip };
+  return order.map((part) => parts[part]).join("\n");
 }
 
 export function describeClipped(box, widget, parts) {

@@ -42,14 +42,14 @@ function instantiate(bytes, imports, receive, reject) {
 }
 
 // Starts the engine from `factory` (its script's) and its code in the data
-// block `codeBlock`, and hands it the page's `showMessage` and `view`.
-export function startEngine(factory, codeBlock, { showMessage, view }) {
+// block `codeBlock`, and hands it the page's `showMessage` and `report`.
+export function startEngine(factory, codeBlock, { showMessage, report }) {
   return new Promise((resolve, reject) => {
     if (typeof WebAssembly !== "object") throw new Error("this browser has no WebAssembly");
     const limit = setTimeout(() => reject(new Error("the engine took too long to load")), kStartLimitMs);
     factory({
       showMessage,
-      view,
+      report,
       onAbort: (what) => reject(new Error(String(what))),
       instantiateWasm(imports, receive) {
         return instantiate(decode(takeEngineCode(codeBlock)), imports, receive, reject);

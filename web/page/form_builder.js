@@ -102,15 +102,7 @@ function makeClickable(label, click) {
   });
 }
 
-// A box or a button: what the model enables and disables. (A link answers
-// clicks too, and is always live.)
-export function isControl(widget) {
-  return widget.kind === "text" || widget.kind === "button";
-}
-
 function styleRoot(root, layout) {
-  root.style.setProperty("--form-width", `${layout.width}px`);
-  root.style.setProperty("--form-height", `${layout.height}px`);
   root.style.fontFamily = [...layout.fontFamilies, "sans-serif"]
     .map((family) => (family.includes(" ") ? `"${family}"` : family))
     .join(", ");
@@ -123,6 +115,7 @@ export function build(root, layout, handlers) {
   styleRoot(root, layout);
   const form = { width: layout.width, elements: [], widgets: layout.widgets, captions: [] };
   layout.widgets.forEach((widget, row) => {
+    if (!Object.hasOwn(builders, widget.kind)) throw new Error(`the layout has a widget "${widget.kind}" the page cannot build`);
     const element = builders[widget.kind](widget, row, handlers, form.captions);
     place(element, widget);
     form.elements.push(element);

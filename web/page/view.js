@@ -1,7 +1,5 @@
 // Everything the engine reports, by kind of change and layout row, mirrored into the form's
-// elements. It decides nothing about the form.
-
-import { isControl } from "./form_builder.js";
+// elements. It decides nothing about the form: a link, say, is never reported disabled.
 
 // A long result shows its first digits. (A new box needs neither, and each
 // would cost it a layout.)
@@ -24,7 +22,6 @@ function showText(page, row, text, echo) {
 
 function setEnabled(page, row, enabled) {
   const element = page.elements[row];
-  if (!isControl(page.widgets[row])) return; // a link is always live
   if (element.tagName === "BUTTON") {
     element.disabled = !enabled;
   } else {
@@ -48,18 +45,33 @@ function setColor(swatch, r, g, b, spoken) {
   swatch.setAttribute("aria-description", spoken);
 }
 
-// `form` is the built form; `focus` moves the focus on from what stops
-// taking it; `announce` reads a text out; `describe(box, row)` describes a
-// box whose text may be clipped.
-export function createView(form, { focus, announce, describe }) {
+// What each kind of change does, by the name the layout gives it; each is
+// handed the change as the engine reports it: (row, text, flag, red, green,
+// blue).
+const kChanges = {
+  text: (page, row, text, echo) => showText(page, row, text, echo),
+  enabled: (page, row, _text, enabled) => setEnabled(page, row, enabled),
+  shown: (page, row, _text, shown) => setShown(page, row, shown),
+  color: (page, row, spoken, _on, r, g, b) => setColor(page.elements[row], r, g, b, spoken),
+};
+
+// What handles each kind of change, by its number in `names` (the layout's).
+export function changeHandlers(names) {
+  return names.map((name) => {
+    if (!Object.hasOwn(kChanges, name)) throw new Error(`the engine reports a change "${name}" the page cannot show`);
+    return kChanges[name];
+  });
+}
+
+// `form` is the built form; `changes` the names of the kinds of change, by
+// number; `focus` moves the focus on from what stops taking it; `announce`
+// reads a text out; `describe(box, row)` describes a box whose text may be
+// clipped. `report(kind, row, ...)` shows a change.
+export function createView(form, { changes, focus, announce, describe }) {
   // replaying: a whole state being reported, the start or the engine's first
   const page = { elements: form.elements, widgets: form.widgets, focus, announce, describe, replaying: false };
-  const view = {
-    text: (row, text, echo = false) => showText(page, row, text, echo),
-    enabled: (row, enabled) => setEnabled(page, row, enabled),
-    shown: (row, shown) => setShown(page, row, shown),
-    color: (row, r, g, b, spoken) => setColor(page.elements[row], r, g, b, spoken),
-  };
+  const handlers = changeHandlers(changes);
+  const report = (kind, ...change) => handlers[kind](page, ...change);
   // A whole state reported at once: no box scrolled to its start, nothing
   // announced.
   function whileReplaying(report) {
@@ -70,5 +82,5 @@ export function createView(form, { focus, announce, describe }) {
       page.replaying = false;
     }
   }
-  return { view, whileReplaying };
+  return { report, whileReplaying };
 }

@@ -10,7 +10,7 @@ import zlib from "node:zlib";
 import { test } from "node:test";
 import vm from "node:vm";
 
-import { HERE, listFiles } from "./page_helpers.mjs";
+import { CAPTION_FLOOR, HERE, builtLayout, listFiles } from "./page_helpers.mjs";
 import { WEB_DIR } from "./server.mjs";
 
 // The page's writer puts the style, the bundled script, the layout and the
@@ -79,6 +79,10 @@ test("the build ships the notices of the code compiled into the engine", () => {
   for (const project of ["Lumiq", "{fmt}", "fast_float", "Emscripten"]) {
     assert.ok(lines.some((line) => line.startsWith(`${project} `) && line.includes("Copyright")), project);
   }
+});
+
+test("the page condenses its captions no further than the window does", () => {
+  assert.equal(builtLayout().captionFloor, CAPTION_FLOOR);
 });
 
 // The policy the page declares, before anything it governs: its own files,

@@ -11,11 +11,19 @@ import { WEB_DIR } from "./server.mjs";
 
 export const HERE = path.dirname(fileURLToPath(import.meta.url));
 
+// The layout the build writes into the page.
+export function builtLayout(dir = WEB_DIR) {
+  const page = fs.readFileSync(path.join(dir, "index.html"), "utf8");
+  return JSON.parse(page.match(/<script type="application\/json" id="layout">(.*?)<\/script>/s)[1]);
+}
+
+// The narrowest a caption may be condensed, as the shared table says it.
+const TABLE = fs.readFileSync(path.join(HERE, "../../view/layout_table.h"), "utf8");
+export const CAPTION_FLOOR = Number(/kNarrowestCaptionPercent = (\d+);/.exec(TABLE)[1]) / 100;
+
 // The shared layout table, as the build writes it into the page (in pixels).
 function layoutRows() {
-  const page = fs.readFileSync(path.join(WEB_DIR, "index.html"), "utf8");
-  const json = page.match(/<script type="application\/json" id="layout">(.*?)<\/script>/s)[1];
-  const widgets = JSON.parse(json).widgets;
+  const widgets = builtLayout().widgets;
   return new Map(widgets.map((w) => [w.name, {
     kind: w.kind, container: widgets[w.in]?.name ?? "Lumiq", box: [w.left, w.top, w.width, w.height],
     caption: w.caption, toolTip: w.toolTip, accessibleName: w.accessibleName }]));
