@@ -7,5 +7,8 @@ ensure_package() {
   local as_root=()
   [ "$(id -u)" -eq 0 ] || as_root=(sudo)
   echo "installing $1"
+  # A machine whose package lists were never fetched (or were cleaned) knows
+  # no package yet.
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$1"
 }

@@ -34,3 +34,16 @@ sign_sums() {
     return 1
   fi
 }
+
+# sign_release DIR [KEY]: signs DIR/SHA256SUMS with KEY, or with no key says
+# that it stays unsigned. Either way no signature of earlier sums is left
+# beside the new ones.
+sign_release() {
+  local dir=$1 key=${2:-}
+  rm -f "$dir/SHA256SUMS.asc"
+  if [ -z "$key" ]; then
+    echo "signing: no signing key (LUMIQ_SIGNING_KEY): $dir/SHA256SUMS is unsigned" >&2
+    return 0
+  fi
+  sign_sums "$dir" "$key"
+}

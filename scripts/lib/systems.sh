@@ -23,6 +23,13 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 2
 fi
 
+# The script runs again in a mount namespace of its own, whose mounts never
+# reach the host's: a run that is killed leaves none behind, whatever the
+# host's mount propagation.
+if [ -z "${LUMIQ_SYSTEMS_UNSHARED:-}" ]; then
+  LUMIQ_SYSTEMS_UNSHARED=1 exec unshare --mount --propagation private -- "$0" "$@"
+fi
+
 # Debian's codename for a release number; anything else is taken as a codename.
 codename() {
   case $1 in
@@ -152,10 +159,15 @@ new_system() {
   if [ ! -f "$tarball" ]; then
     [ -z "$setup" ] || "$setup" "$root"
     in_system "$root" "apt-get clean && rm -rf /var/lib/apt/lists/* /root/setup"
-    mkdir -p "$systems_cache"
-    tar -czf "$tarball.part" -C "$root" --one-file-system --exclude=./proc --exclude=./sys --exclude=./dev . &&
-      mv "$tarball.part" "$tarball"
-    echo "$(basename "$0"): cached the system as $tarball"
+    if mkdir -p "$systems_cache" &&
+      tar -czf "$tarball.part" -C "$root" --one-file-system --exclude=./proc --exclude=./sys --exclude=./dev . &&
+      mv "$tarball.part" "$tarball"; then
+      echo "$(basename "$0"): cached the system as $tarball"
+    else
+      # The system itself is sound: the run goes on, and the next one makes it anew.
+      rm -f "$tarball.part"
+      echo "$(basename "$0"): warning: could not cache the system as $tarball" >&2
+    fi
   fi
   system=$root
 }

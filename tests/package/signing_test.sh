@@ -2,8 +2,9 @@
 # A release's signature, checked as a user checks it: SHA256SUMS signed with
 # a throwaway key made here (as scripts/dist signs it) must be good to gpgv
 # with that key's public half, and refused once one byte of the sums or of
-# the signature changes, or when another key signed it; a key that cannot
-# sign leaves no signature behind.
+# the signature changes, or when another key signed it; a signature is
+# armoured; a key that cannot sign, or none, leaves no signature behind, not
+# even an earlier release's; and no signing leaves its keyring behind.
 #   tests/package/signing_test.sh
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/signing.sh"
@@ -41,6 +42,7 @@ rows=(
   "signed by another key|stranger.asc|||maintainer|refused"
   "a key with a passphrase, given its file|guarded.asc|passphrase||guarded|good"
   "a public key cannot sign|maintainer.gpg|||maintainer|unsigned"
+  "no key: the sums stay unsigned||||maintainer|unsigned"
 )
 failed=0
 for row in "${rows[@]}"; do
@@ -49,12 +51,17 @@ for row in "${rows[@]}"; do
   rm -rf "$dir" && mkdir "$dir"
   printf 'lumiq_1.0.0_amd64.deb\n' >"$dir/lumiq_1.0.0_amd64.deb"
   (cd "$dir" && sha256sum lumiq_1.0.0_amd64.deb >SHA256SUMS)
-  if LUMIQ_SIGNING_PASSPHRASE_FILE=${passphrase:+$work/$passphrase} sign_sums "$dir" "$work/$key" 2>/dev/null; then
+  echo "an earlier release's signature" >"$dir/SHA256SUMS.asc"
+  rm -rf "$work/tmp" && mkdir "$work/tmp"
+  if TMPDIR=$work/tmp LUMIQ_SIGNING_PASSPHRASE_FILE=${passphrase:+$work/$passphrase} \
+    sign_release "$dir" "${key:+$work/$key}" 2>/dev/null && [ -e "$dir/SHA256SUMS.asc" ]; then
     case $change in
       sums) flip "$dir/SHA256SUMS" 0 ;;
       signature) flip "$dir/SHA256SUMS.asc" 100 ;;
     esac
-    if gpgv --keyring "$work/$keyring.gpg" "$dir/SHA256SUMS.asc" "$dir/SHA256SUMS" 2>/dev/null; then
+    if ! head -n1 "$dir/SHA256SUMS.asc" | grep -qx -- '-----BEGIN PGP SIGNATURE-----'; then
+      got="not armoured"
+    elif gpgv --keyring "$work/$keyring.gpg" "$dir/SHA256SUMS.asc" "$dir/SHA256SUMS" 2>/dev/null; then
       got=good
     else
       got=refused
@@ -63,6 +70,7 @@ for row in "${rows[@]}"; do
     got=unsigned
     [ ! -e "$dir/SHA256SUMS.asc" ] || got="unsigned, yet a SHA256SUMS.asc is left"
   fi
+  [ -z "$(ls -A "$work/tmp")" ] || got="$got, yet a keyring is left in the temporary folder"
   if [ "$got" = "$want" ]; then
     echo "signing_test: $name: $got"
   else
