@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         Rounding{"LargeKeptWhole", 1e308, 1, 1e308}, Rounding{"LargestKept", kMax, 0, kMax},
         Rounding{"NoFractionBitsKept", 4503599627370497.0, 1, 4503599627370497.0},
         Rounding{"NegativePlacesClampedToZero", 2.5, -3, 2.0},
-        Rounding{"PlacesAboveTwentyTwoClamped", 0.125, 40, 0.125}),
+        Rounding{"PlacesAboveTwentyTwoClamped", 0.125, 40, 0.125},
+        // Just past the table of powers, where a sanitizer sees a read.
+        Rounding{"PlacesOnePastTheTableClamped", 1.25, 23, 1.25}),
     [](const auto& info) { return info.param.name; });
 
 TEST(RoundHalfEvenNonFinite, ComesBackUnchanged) {

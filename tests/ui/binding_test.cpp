@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextDocumentFragment>
 #include <QtTest>
 #include <vector>
 
@@ -160,8 +161,8 @@ class BindingTest : public QObject {
     QTest::addColumn<bool>("clipped");
     for (const Field field : kAllFields) {
       const std::string box(NameOf(field));
-      for (const char* text :
-           {"1.23456789012346E+20", "1000000000 lm/W", "-1.79769313486231E+308"}) {
+      for (const char* text : {"1.23456789012346E+20", "1000000000 lm/W", "-1.79769313486231E+308",
+                               "<b>1.23456789012346E+20</b>"}) {
         QTest::addRow("%s %s", box.c_str(), text) << QString() << QString::fromLatin1(text) << true;
       }
       QTest::addRow("%s 64 mW", box.c_str()) << QString() << QStringLiteral("64 mW") << false;
@@ -198,8 +199,9 @@ class BindingTest : public QObject {
       }
     }
     QVERIFY2(firstInk < 8, qPrintable(QStringLiteral("first ink at x = %1").arg(firstInk)));
-    // The whole text first, then what the box expects.
-    const QString toolTip = box->toolTip();
+    // The whole text first, as typed (markup shown as written), then what
+    // the box expects.
+    const QString toolTip = QTextDocumentFragment::fromHtml(box->toolTip()).toPlainText();
     QCOMPARE(toolTip.contains(text), clipped);
     QVERIFY(clipped ? toolTip.indexOf(text) < toolTip.indexOf(ToQString(TextsOf(*field).toolTip))
                     : toolTip == ToQString(TextsOf(*field).toolTip));
@@ -230,6 +232,14 @@ class BindingTest : public QObject {
         "text Wavelength=550", "hide Invisible",    "color 58751"};
     QCOMPARE(observer.events, expected);
     QCOMPARE(m_ui->Widget<SwatchWidget>("Color")->Fill(), QColor(127, 229, 0));
+    // Painted by itself: the screen shows the new colour with nothing else
+    // repainted (a grab of a widget would paint it anew).
+    const QWidget* swatch = m_ui->Widget("Color");
+    const QPoint centre = swatch->mapTo(&m_ui->window, swatch->rect().center());
+    QVERIFY(QTest::qWaitFor([&] {
+      const QImage shown = m_ui->window.screen()->grabWindow(m_ui->window.winId()).toImage();
+      return shown.pixelColor(centre * shown.devicePixelRatio()) == QColor(127, 229, 0);
+    }));
     QVERIFY(!m_ui->Widget("Invisible")->isVisible());
   }
 
@@ -298,6 +308,8 @@ class BindingTest : public QObject {
     QVERIFY(field);
     QCOMPARE(m_ui->model.Text(*field).size(), std::size_t{(1 << 20) + 2});
     QCOMPARE(box->text().size(), qsizetype{(1 << 20) + 2});
+    QCOMPARE(box->accessibleDescription(), pasted);  // clipped: its whole text
+    QVERIFY(box->toolTip().contains(pasted));
     const QRegularExpression readout(QStringLiteral("^(-?[0-9.]+(E[-+][0-9]+)? (mW|lm/W))?$"));
     QVERIFY(readout.match(m_ui->Box("Power")->text()).hasMatch());
     QVERIFY(readout.match(m_ui->Box("Efficiency")->text()).hasMatch());
