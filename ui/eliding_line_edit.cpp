@@ -24,6 +24,18 @@ ElidingLineEdit::ElidingLineEdit(QWidget* parent) : QLineEdit(parent) {
   GreyTextForPalette();
 }
 
+bool ElidingLineEdit::TextIsClipped() const {
+  // Measured once per text and room, not at every repaint; the text may be
+  // asked about before the box has said that it changed.
+  const QString shown = text();
+  if (!m_measured || shown != m_measuredText) {
+    m_measuredText = shown;
+    m_clipped = fontMetrics().horizontalAdvance(shown) > TextRoom().width();
+    m_measured = true;
+  }
+  return m_clipped;
+}
+
 void ElidingLineEdit::GreyTextForPalette() {
   QPalette shades = palette();
   const Rgb8 greyed = GreyedText(ToRgb8(shades.color(QPalette::Active, QPalette::Text)),
@@ -37,8 +49,23 @@ void ElidingLineEdit::GreyTextForPalette() {
 
 void ElidingLineEdit::changeEvent(QEvent* event) {
   QLineEdit::changeEvent(event);
-  // A new theme while running (light to dark) brings new text and base colours.
-  if (event->type() == QEvent::PaletteChange) GreyTextForPalette();
+  switch (event->type()) {
+    case QEvent::PaletteChange:
+      // A new theme while running (light to dark) brings new text and base colours.
+      GreyTextForPalette();
+      break;
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+      m_measured = false;
+      break;
+    default:
+      break;
+  }
+}
+
+void ElidingLineEdit::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  m_measured = false;
 }
 
 QRect ElidingLineEdit::TextRoom() const {
@@ -47,10 +74,6 @@ QRect ElidingLineEdit::TextRoom() const {
   const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
   return contents.marginsRemoved(textMargins())
       .adjusted(kHorizontalMargin, kVerticalMargin, -kHorizontalMargin, -kVerticalMargin);
-}
-
-bool ElidingLineEdit::TextIsClipped() const {
-  return fontMetrics().horizontalAdvance(text()) > TextRoom().width();
 }
 
 QString ElidingLineEdit::ShownText() const {

@@ -25,6 +25,7 @@ class ElidingLineEdit : public QLineEdit {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QRect TextRoom() const;
@@ -32,6 +33,11 @@ class ElidingLineEdit : public QLineEdit {
   // Greys the disabled text by the views' shared rule, from the palette the
   // box is drawn in now.
   void GreyTextForPalette();
+
+  // The last measure of the text's width against the room.
+  mutable QString m_measuredText;
+  mutable bool m_clipped = false;
+  mutable bool m_measured = false;
 };
 
 }  // namespace lumiq

@@ -100,6 +100,9 @@ class Builder {
 FormWidgets BuildWidgets(QWidget& window) {
   Builder builder(window);
   for (const WidgetRow& row : kWidgets) builder.Add(row);
+  // Boxes above the captions that touch them: a box is opaque, so a
+  // keystroke then repaints the box alone, not the caption with it.
+  for (const Field field : kAllFields) builder.Widgets().Box(field).raise();
   // The rows' visiting order; of it, only boxes and buttons take the focus.
   QWidget* previous = nullptr;
   for (const WidgetRow& row : kWidgets) {

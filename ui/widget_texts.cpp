@@ -19,8 +19,9 @@ void DescribeWidgets(const FormWidgets& widgets) {
 void DescribeClippedText(ElidingLineEdit& box, const WidgetText& texts) {
   const QString toolTip = ToQString(texts.toolTip);
   if (!box.TextIsClipped()) {
-    box.setToolTip(toolTip);
-    box.setAccessibleDescription(QString());
+    // Most keystrokes leave a box unclipped: nothing to tell anyone then.
+    if (box.toolTip() != toolTip) box.setToolTip(toolTip);
+    if (!box.accessibleDescription().isEmpty()) box.setAccessibleDescription(QString());
     return;
   }
   // Rich text with the value escaped, so a typed "<b>" shows as written; the
