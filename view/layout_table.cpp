@@ -92,11 +92,18 @@ struct NameOfVisitor {
   constexpr std::string_view operator()(auto key) const { return NameOf(key); }
 };
 
-constexpr PartKind KindAt(std::size_t i) {
-  return std::visit(KindOfVisitor{}, kWidgets[i].part);
+constexpr PartKind RowKind(const WidgetRow& row) {
+  return std::visit(KindOfVisitor{}, row.part);
 }
-constexpr std::string_view NameAt(std::size_t i) {
-  return std::visit(NameOfVisitor{kWidgets[i].label}, kWidgets[i].part);
+constexpr std::string_view RowName(const WidgetRow& row) {
+  return std::visit(NameOfVisitor{row.label}, row.part);
+}
+
+// No two rows share a part and a plain label's name (checked below).
+constexpr std::size_t FindRow(const Part& part, std::string_view label) {
+  std::size_t i = 0;
+  while (i < kWidgetCount && !(kWidgets[i].part == part && kWidgets[i].label == label)) ++i;
+  return i;
 }
 
 // The layout row of each part of the model.
@@ -124,13 +131,14 @@ constexpr bool EveryPartHasOneRow() {
     const WidgetRow& row = kWidgets[i];
     if (row.label.empty() != !std::holds_alternative<std::monostate>(row.part)) return false;
     for (std::size_t j = 0; j < i; ++j) {
-      if (NameAt(j) == NameAt(i)) return false;
+      if (RowName(kWidgets[j]) == RowName(row)) return false;
     }
-    const bool drawnWithoutCaption = KindAt(i) == PartKind::Box || KindAt(i) == PartKind::Swatch;
-    if (drawnWithoutCaption != row.caption.empty() && KindAt(i) != PartKind::Frame) return false;
+    const PartKind kind = RowKind(row);
+    const bool drawnWithoutCaption = kind == PartKind::Box || kind == PartKind::Swatch;
+    if (drawnWithoutCaption != row.caption.empty() && kind != PartKind::Frame) return false;
     if (drawnWithoutCaption && (row.texts.accessibleName.empty() || row.texts.toolTip.empty()))
       return false;
-    if (row.texts.announced && KindAt(i) != PartKind::Box) return false;
+    if (row.texts.announced && kind != PartKind::Box) return false;
   }
   return true;
 }
@@ -163,20 +171,11 @@ static_assert(WholePixels());
 }  // namespace
 
 PartKind KindOf(const WidgetRow& row) noexcept {
-  return std::visit(KindOfVisitor{}, row.part);
+  return RowKind(row);
 }
 std::string_view NameOf(const WidgetRow& row) noexcept {
-  return std::visit(NameOfVisitor{row.label}, row.part);
+  return RowName(row);
 }
-
-namespace {
-// No two rows share a part and a plain label's name (checked above).
-std::size_t FindRow(const Part& part, std::string_view label) noexcept {
-  std::size_t i = 0;
-  while (i < kWidgetCount && !(kWidgets[i].part == part && kWidgets[i].label == label)) ++i;
-  return i;
-}
-}  // namespace
 
 std::size_t IndexOf(const WidgetRow& row) noexcept {
   return FindRow(row.part, row.label);

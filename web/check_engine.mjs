@@ -1,8 +1,9 @@
 // Starts the engine that a built page carries, through the page's own seam to
-// it as bundled into the page (the minified script users run), and drives it: a click that waits for a message, then one conversion
-// (1000 mcd at 30 degrees is 214.1 mlm). A page whose engine cannot start or
-// answer fails its build here, whatever the Emscripten that built it, rather
-// than in a user's browser.
+// it as bundled into the page (the minified script users run), and drives it:
+// a click that waits for a message, then one conversion (1000 mcd at 30
+// degrees is 214.1 mlm), and no edit may keep a block of the engine's heap.
+// A page whose engine cannot start or answer fails its build here, whatever
+// the Emscripten that built it, rather than in a user's browser.
 //   node check_engine.mjs PAGE
 import fs from "node:fs";
 import vm from "node:vm";

@@ -49,14 +49,14 @@ function setColor(swatch, r, g, b, spoken) {
 // handed the change as the engine reports it: (row, text, flag, red, green,
 // blue).
 const kChanges = {
-  text: (page, row, text, echo) => showText(page, row, text, echo),
+  text: showText,
   enabled: (page, row, _text, enabled) => setEnabled(page, row, enabled),
   shown: (page, row, _text, shown) => setShown(page, row, shown),
   color: (page, row, spoken, _on, r, g, b) => setColor(page.elements[row], r, g, b, spoken),
 };
 
 // What handles each kind of change, by its number in `names` (the layout's).
-export function changeHandlers(names) {
+function changeHandlers(names) {
   return names.map((name) => {
     if (!Object.hasOwn(kChanges, name)) throw new Error(`the engine reports a change "${name}" the page cannot show`);
     return kChanges[name];
@@ -74,10 +74,10 @@ export function createView(form, { changes, focus, announce, describe }) {
   const report = (kind, ...change) => handlers[kind](page, ...change);
   // A whole state reported at once: no box scrolled to its start, nothing
   // announced.
-  function whileReplaying(report) {
+  function whileReplaying(reportAll) {
     page.replaying = true;
     try {
-      report();
+      reportAll();
     } finally {
       page.replaying = false;
     }
