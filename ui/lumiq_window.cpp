@@ -35,6 +35,11 @@ LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
   setObjectName(ToQString(NameOf(Container::Window)));
   setWindowTitle(ToQString(kWindowTitle));
   setFixedSize(kClientWidth, kClientHeight);
+  // Its size is fixed: no window manager, nor a title bar Qt draws itself, is
+  // asked to offer maximizing.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   InitResources();
   setWindowIcon(AppIcon());
   const FormWidgets widgets = BuildWidgets(*this);

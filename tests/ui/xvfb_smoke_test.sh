@@ -2,7 +2,9 @@
 # The real binary: without a display it says so in one line and exits 1 (and
 # with only WAYLAND_DISPLAY set it does not take that exit); in a
 # real X server its window appears under its title with a client area of
-# 283 x 304 pixels and the WM_CLASS its desktop entry names.
+# 283 x 304 pixels and the WM_CLASS its desktop entry names, and asks the
+# window manager for no maximizing (Motif hints: neither the function nor the
+# button).
 #   xvfb_smoke_test.sh LUMIQ_BINARY DESKTOP_ENTRY
 set -euo pipefail
 here=$(dirname "$0")
@@ -47,6 +49,11 @@ exec "$here/../../scripts/with-xvfb" bash -c '
   class=$(xprop -id "$window" WM_CLASS | sed -n "s/.*, \"\(.*\)\"$/\1/p")
   echo "WM_CLASS class $class, desktop entry StartupWMClass $1"
   [ "$class" = "$1" ] || { echo "FAIL: the desktop entry does not name the window class"; exit 1; }
+  read -r functions decorations < <(xprop -id "$window" _MOTIF_WM_HINTS |
+    sed -n "s/.*= *0x[0-9a-f]*, *\(0x[0-9a-f]*\), *\(0x[0-9a-f]*\).*/\1 \2/p")
+  echo "Motif functions $functions, decorations $decorations"
+  [ -n "$functions" ] && (( (functions & 0x10) == 0 && (decorations & 0x40) == 0 )) ||
+    { echo "FAIL: the window manager is asked to offer maximizing"; exit 1; }
   kill -0 $app || { echo "FAIL: the program exited"; exit 1; }
   echo "PASS"
 ' "$1" "$wm_class"
