@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 #include "ui/clickable_label.h"
 #include "ui/eliding_line_edit.h"
@@ -23,11 +24,19 @@ QColor ToQColor(ColorRef color) {
 FormBinding::FormBinding(FormModel& model, QWidget& window, const FormWidgets& widgets)
     : QObject(&window), m_model(model), m_widgets(widgets) {
   for (const Field field : kAllFields) {
-    // textEdited fires for the user's edits only (typing, paste, cut, undo),
-    // never for setText, so mirroring cannot feed back into the model.
-    connect(
-        &m_widgets.Box(field), &QLineEdit::textEdited, this,
-        [this, field](const QString& text) { m_echo.Forward(m_model, field, text.toStdString()); });
+    // Every change of a box's text that the mirroring did not make is an
+    // edit: the user's typing, paste, cut and undo, and an assistive
+    // technology setting the text, which Qt does through setText (so
+    // textEdited misses it). A disabled box takes no edit from anyone.
+    ElidingLineEdit& box = m_widgets.Box(field);
+    connect(&box, &QLineEdit::textChanged, this, [this, field, &box](const QString& text) {
+      if (m_mirroring) return;
+      if (box.isEnabled()) {
+        m_echo.Forward(m_model, field, text.toStdString());
+      } else {
+        Mirror(box, m_model.Text(field));
+      }
+    });
   }
   for (const Control control : kAllControls) {
     const auto click = [this, control] { m_model.Click(control); };
@@ -45,14 +54,18 @@ FormBinding::~FormBinding() {
   m_model.RemoveObserver(this);
 }
 
+void FormBinding::Mirror(ElidingLineEdit& box, const std::string& text) {
+  const bool mirroring = std::exchange(m_mirroring, true);
+  box.setText(ToQString(text));
+  // setText leaves the cursor at the end, scrolled there: a long result
+  // would show only its last digits, which read as another number.
+  box.setCursorPosition(0);
+  m_mirroring = mirroring;
+}
+
 void FormBinding::OnTextChanged(Field field, const std::string& text) {
   ElidingLineEdit& box = m_widgets.Box(field);
-  if (!m_echo.IsEcho(field, text)) {
-    box.setText(ToQString(text));
-    // setText leaves the cursor at the end, scrolled there: a long result
-    // would show only its last digits, which read as another number.
-    box.setCursorPosition(0);
-  }
+  if (!m_echo.IsEcho(field, text)) Mirror(box, text);
   DescribeClippedText(box, TextsOf(field));
 }
 

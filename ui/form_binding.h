@@ -27,9 +27,13 @@ class FormBinding : public QObject, public FormObserver {
   void OnSwatchColorChanged(ColorRef color) override;
 
  private:
+  // Shows the model's text in the box, which is then no edit.
+  void Mirror(ElidingLineEdit& box, const std::string& text);
+
   FormModel& m_model;
   FormWidgets m_widgets;
   EditEcho m_echo;
+  bool m_mirroring = false;
 };
 
 }  // namespace lumiq

@@ -256,6 +256,23 @@ class BindingTest : public QObject {
     QCOMPARE(observer.events, expected);
   }
 
+  // An assistive technology (a screen reader, voice control) sets a box's
+  // text as a whole: an edit like any other, refused by a disabled box.
+  void assistiveTextIsAnEditToo() {
+    const auto setByAssistiveTechnology = [this](const char* name, const char* text) {
+      QAccessible::queryAccessibleInterface(m_ui->Box(name))
+          ->editableTextInterface()
+          ->replaceText(0, m_ui->Box(name)->text().size(), QString::fromLatin1(text));
+    };
+    setByAssistiveTechnology("Voltage", "3.2");
+    setByAssistiveTechnology("Current", "20");
+    QCOMPARE(m_ui->model.Text(Field::Current), std::string("20"));
+    QCOMPARE(m_ui->Box("Power")->text(), QStringLiteral("64 mW"));
+    setByAssistiveTechnology("Power", "99 mW");
+    QCOMPARE(m_ui->model.Text(Field::Power), std::string("64 mW"));
+    QCOMPARE(m_ui->Box("Power")->text(), QStringLiteral("64 mW"));
+  }
+
   void undoIsAnEditToo() {
     Fill("Voltage", "3");
     QTest::keyClick(m_ui->Box("Voltage"), Qt::Key_5);
