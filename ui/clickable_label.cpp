@@ -33,7 +33,10 @@ class AccessibleClickableLabel : public QAccessibleWidget {
 
   void doAction(const QString& name) override {
     if (name == pressAction() && actionNames().contains(name)) {
-      emit Label()->clicked();
+      // After the request is answered, as a button's press is: the click may
+      // show a modal message, and the screen reader waits for the answer.
+      QMetaObject::invokeMethod(
+          Label(), [label = Label()] { emit label->clicked(); }, Qt::QueuedConnection);
       return;
     }
     QAccessibleWidget::doAction(name);

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# The real binary met the way a screen reader meets it: in a virtual X server
-# with its own session bus and accessibility bus, read over AT-SPI.
-#   atspi_test.sh LUMIQ_BINARY
+# The real binary met the way a screen reader meets it: in a virtual X server,
+# or with SCALE as a native client of a headless Wayland compositor whose
+# output has that scale, with its own session bus and accessibility bus, read
+# over AT-SPI.
+#   atspi_test.sh LUMIQ_BINARY [SCALE]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 for tool in dbus-run-session xdotool; do
   command -v "$tool" >/dev/null || { echo "$tool missing: run scripts/install-deps" >&2; exit 1; }
 done
-exec "$here/../../scripts/with-xvfb" dbus-run-session -- bash -c '
+display=("$here/../../scripts/with-xvfb")
+[ -z "${2:-}" ] || display=("$here/../../scripts/with-weston" "$2" env -u QT_QPA_PLATFORM)
+exec "${display[@]}" dbus-run-session -- bash -c '
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   log=$(mktemp)
   "$0" >"$log" 2>&1 &
