@@ -27,6 +27,11 @@ endif()
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the platform plugins
 # that open the window, and the font family it asks for (Arial's metrics).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt's Wayland plugin makes Lumiq a native client of a Wayland session, drawn
+# sharp at the output's scale instead of enlarged through XWayland. Lumiq
+# runs without it (through XWayland, or X11), so it is recommended, which apt
+# installs by default, not required: a system without Wayland needs none of it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 # The folders dpkg creates, not the builder's umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

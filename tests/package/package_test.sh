@@ -75,6 +75,7 @@ row "desktop entry names the icon"                 grep -qx "Icon=$id" "$install
 row "metainfo is valid"                            appstreamcli validate --no-net --pedantic "$installed/metainfo/$id.metainfo.xml"
 row "metainfo lists this release"                  test -n "$(release_date)"
 row "package depends on what the program loads"    depends_on_what_it_loads
+row "package recommends the Wayland plugin"        grep -qx qt6-wayland <(dpkg-deb -f "$deb" Recommends)
 row "description has proper lines"                 description_lines
 row "copyright is machine-readable"                grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$doc/copyright"
 row "copyright carries the compiled-in notices"    grep -q "Victor Zverovich.*fast_float authors" <(tr '\n' ' ' <"$doc/copyright")
