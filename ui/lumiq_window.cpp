@@ -1,10 +1,12 @@
 #include "ui/lumiq_window.h"
 
 #include <QIcon>
+#include <QTimer>
 
 #include "ui/copy_menu.h"
 #include "ui/form_binding.h"
 #include "ui/qt_text.h"
+#include "ui/title_bar.h"
 #include "ui/widget_factory.h"
 #include "ui/widget_texts.h"
 #include "view/layout_table.h"
@@ -48,6 +50,12 @@ LumiqWindow::LumiqWindow(FormModel& model, QWidget* parent) : QWidget(parent) {
   new DisabledBoxCopyMenu(*this, widgets);
   // Focus starts on the first enabled widget in tab order.
   widgets.Of(kFirstFocus).setFocus();
+}
+
+void LumiqWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Whether Qt draws the title bar is known once the show is processed.
+  QTimer::singleShot(0, this, [this] { FitTitleToDrawnTitleBar(*this, ToQString(kWindowTitle)); });
 }
 
 }  // namespace lumiq

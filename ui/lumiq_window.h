@@ -11,6 +11,9 @@ class LumiqWindow : public QWidget {
  public:
   // The model must outlive the window.
   explicit LumiqWindow(FormModel& model, QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace lumiq

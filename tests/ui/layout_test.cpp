@@ -11,6 +11,7 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/qt_text.h"
 #include "ui/swatch_widget.h"
+#include "ui/title_bar.h"
 #include "ui/wrapped_label.h"
 #include "view/layout_table.h"
 #include "view/palette.h"
@@ -30,12 +31,49 @@ class LayoutTest : public QObject {
   void init() { m_ui = std::make_unique<UiFixture>(); }
   void cleanup() { m_ui.reset(); }
 
+  // The whole title, or where Qt draws the title bar itself (a Wayland
+  // compositor that leaves decorations to the client), its leading words and
+  // "…"; a screen reader hears the whole title either way.
   void windowIsFixedAndTitled() {
+    const QString title = QStringLiteral("LED utility for light conversion");
     QCOMPARE(m_ui->window.objectName(), QStringLiteral("Lumiq"));
-    QCOMPARE(m_ui->window.windowTitle(), QStringLiteral("LED utility for light conversion"));
+    m_ui->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_ui->window));
+    QTRY_COMPARE(m_ui->window.accessibleName(), title);
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+      QTRY_VERIFY(m_ui->window.windowTitle().endsWith(QChar(0x2026)));
+      QVERIFY(title.startsWith(m_ui->window.windowTitle().chopped(1) + QLatin1Char(' ')));
+    } else {
+      QCOMPARE(m_ui->window.windowTitle(), title);
+    }
     QCOMPARE(m_ui->window.size(), QSize(283, 304));
     QCOMPARE(m_ui->window.minimumSize(), QSize(283, 304));
     QCOMPARE(m_ui->window.maximumSize(), QSize(283, 304));
+  }
+
+  // The title's leading whole words and "…", as many as fit the room.
+  void titleThatFits_data() {
+    QTest::addColumn<QString>("fitting");  // what just fits the room
+    QTest::addColumn<int>("less");         // the room this much narrower
+    QTest::addColumn<QString>("expected");
+    const QString title = QStringLiteral("LED utility for light conversion");
+    QTest::newRow("whole") << title << 0 << title;
+    QTest::newRow("three words") << QStringLiteral("LED utility for…") << 0
+                                 << QStringLiteral("LED utility for…");
+    QTest::newRow("a pixel short of three")
+        << QStringLiteral("LED utility for…") << 1 << QStringLiteral("LED utility…");
+    QTest::newRow("never less than a word")
+        << QStringLiteral("LED…") << 10 << QStringLiteral("LED…");
+  }
+
+  void titleThatFits() {
+    QFETCH(QString, fitting);
+    QFETCH(int, less);
+    QFETCH(QString, expected);
+    const QFontMetrics metrics(QGuiApplication::font());
+    QCOMPARE(TitleThatFits(QStringLiteral("LED utility for light conversion"), metrics,
+                           metrics.horizontalAdvance(fitting) - less),
+             expected);
   }
 
   // At any scale factor the window keeps its logical size and draws at the
