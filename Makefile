@@ -138,14 +138,16 @@ fuzz:
 
 # docs/screenshot.png, docs/screenshot-message.png in the middle of a flow, and
 # docs/screenshot-2x.png at a scale factor of 2, docs/screenshot-dark.png under
-# GNOME's dark theme, and docs/screenshot-web.png and -web-dark.png of the page
-# in headless Chromium.
+# GNOME's dark theme, docs/screenshot-wayland.png on a Wayland compositor at
+# scale 2, and docs/screenshot-web.png and -web-dark.png of the page in
+# headless Chromium.
 screenshot: build web
 	scripts/install-deps screenshot web
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --mid-flow
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --2x
 	scripts/screenshot $(BUILD_DIR)/ui/lumiq --dark
+	scripts/screenshot $(BUILD_DIR)/ui/lumiq --wayland
 	scripts/screenshot-web
 
 clean:
