@@ -123,11 +123,14 @@ web-budget: web web-test-deps
 	cd web/tests && ../../scripts/with-xvfb node budget.mjs
 
 # Benchmarks, ending in one table of ratios to baselines from the same run.
+# The start-up is timed offscreen, on a virtual X server and as a client of a
+# headless Wayland compositor.
 bench:
 	scripts/install-deps bench
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
-	build/bench/bench/lumiq_bench
+	scripts/with-xvfb sh -c 'LUMIQ_X11_DISPLAY=$$DISPLAY exec scripts/with-weston 1 build/bench/bench/lumiq_bench'
+
 
 # Each fuzz target for FUZZ_SECONDS under ASan and UBSan.
 fuzz:
