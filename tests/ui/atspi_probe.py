@@ -65,55 +65,48 @@ def wait_for(what, check, timeout=15.0):
     sys.exit(f"FAIL: {what}")
 
 
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+
+
+def press(node):
+    action = node.queryAction()
+    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+
+
 class Pointer:
     """Clicks and types as a user does under X11 (xdotool, at the widget's
     place in the window), or else through the widget's own AT-SPI node."""
 
     def __init__(self, nodes):
         self.nodes = nodes
-        self.window = None
-        if X11:
-            self.window = subprocess.run(
-                ["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{TITLE}$"],
-                check=True, capture_output=True, text=True).stdout.split()[0]
+        self.window = X11 and xdotool("search", "--sync", "--onlyvisible", "--name", f"^{TITLE}$").split()[0]
 
     def click(self, name, x, y):
-        if self.window:
-            subprocess.run(["xdotool", "mousemove", "--window", self.window, str(x), str(y), "click", "1"],
-                           check=True)
-        else:
-            press(self.nodes[name])
+        if not self.window:
+            return press(self.nodes[name])
+        xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
 
-    def type_into(self, name, x, y, keys):
-        # Select the box's text and type over it.
-        if self.window:
-            self.click(name, x, y)
-            subprocess.run(["xdotool", "key", "ctrl+a"], check=True)
-            subprocess.run(["xdotool", "type", "--delay", "20", keys], check=True)
-        elif not self.nodes[name].queryEditableText().setTextContents(keys):
-            sys.exit(f"FAIL: {name} refused its text")
+    def type_into(self, name, x, y, keys):  # over the box's text
+        if not self.window:
+            if not self.nodes[name].queryEditableText().setTextContents(keys):
+                sys.exit(f"FAIL: {name} refused its text")
+            return
+        self.click(name, x, y)
+        xdotool("key", "ctrl+a")
+        xdotool("type", "--delay", "20", keys)
 
     def ok(self, alert):
-        if self.window:
-            subprocess.run(["xdotool", "key", "Return"], check=True)
-        else:
-            press(next(n for n in walk(alert) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON))
-
-
-def press(node):
-    action = node.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    action.doAction(names.index("Press"))
+        if not self.window:
+            return press(next(n for n in walk(alert) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON))
+        xdotool("key", "Return")
 
 
 def open_alert(app):
-    """The open message box, None while no alert is showing."""
-    try:
-        for node in walk(app):
-            if node.getRole() == pyatspi.ROLE_ALERT and node.getState().contains(pyatspi.STATE_SHOWING):
-                return node
-    except Exception:  # a node closing under us: look again
-        return None
+    """The open message box, None while none is showing."""
+    for node in walk(app):
+        if node.getRole() == pyatspi.ROLE_ALERT and node.getState().contains(pyatspi.STATE_SHOWING):
+            return node
     return None
 
 
@@ -122,10 +115,8 @@ def message_on_screen(app):
     its labels; None while no alert is showing."""
     try:
         node = open_alert(app)
-        if node is None:
-            return None
-        labels = [n.name for n in walk(node) if n.getRole() == pyatspi.ROLE_LABEL and n.name]
-        return node.description or "\n".join(labels)
+        labels = node and [n.name for n in walk(node) if n.getRole() == pyatspi.ROLE_LABEL and n.name]
+        return node and (node.description or "\n".join(labels))
     except Exception:  # a node closing under us: look again
         return None
 
