@@ -2,7 +2,6 @@
 # dates are written:
 #   LUMIQ_RELEASE_DATE        the newest release's date, YYYY-MM-DD
 #   LUMIQ_APPSTREAM_RELEASES  every release as AppStream's <release> elements
-#   LUMIQ_DEBIAN_CHANGELOG    every release as a Debian changelog
 #   LUMIQ_SOURCE_DATE_EPOCH   the time stamped on everything the build writes:
 #                             SOURCE_DATE_EPOCH if set, else the last commit's
 #                             time, else (a source tarball) the release date
@@ -37,18 +36,6 @@ function(lumiq_parse_date date)
   set(DAYS ${days} PARENT_SCOPE)
 endfunction()
 
-# A date as a Debian changelog's trailer writes it (RFC 5322), at midnight UTC.
-function(lumiq_debian_date date out)
-  lumiq_parse_date(${date})
-  set(weekdays Thu Fri Sat Sun Mon Tue Wed)
-  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-  math(EXPR weekday "${DAYS} % 7")
-  math(EXPR month "${M} - 1")
-  list(GET weekdays ${weekday} weekday)
-  list(GET months ${month} month)
-  set(${out} "${weekday}, ${D} ${month} ${Y} 00:00:00 +0000" PARENT_SCOPE)
-endfunction()
-
 # Markdown's inline marks dropped: links keep their text, code its letters.
 function(lumiq_plain_text text out)
   string(REGEX REPLACE "\\[([^]]*)\\]\\([^)]*\\)" "\\1" text "${text}")
@@ -57,47 +44,23 @@ function(lumiq_plain_text text out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# TEXT folded into lines of at most 79 columns, the first starting with FIRST
-# and the rest with REST.
-function(lumiq_fold text first rest out)
-  string(REPLACE " " ";" words "${text}")
-  set(folded "")
-  set(line "${first}")
-  set(fresh TRUE)
-  foreach(word IN LISTS words)
-    string(LENGTH "${line} ${word}" length)
-    if(fresh)
-      string(APPEND line "${word}")
-      set(fresh FALSE)
-    elseif(length GREATER 79)
-      string(APPEND folded "${line}\n")
-      set(line "${rest}${word}")
-    else()
-      string(APPEND line " ${word}")
-    endif()
-  endforeach()
-  set(${out} "${folded}${line}\n" PARENT_SCOPE)
-endfunction()
-
 file(READ ${PROJECT_SOURCE_DIR}/CHANGELOG.md changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
 # One list element per line: a semicolon in the text would split it.
 string(REPLACE ";" "\\;" changelog "${changelog}")
 string(REPLACE "\n" ";" lines "${changelog};")
 
-# Writes the item read so far into both forms of the release it belongs to.
+# Writes the item read so far into the release it belongs to.
 macro(lumiq_close_item)
   lumiq_plain_text("${item}" item)
   string(REPLACE "&" "&amp;" xml "${item}")
   string(REPLACE "<" "&lt;" xml "${xml}")
   string(REPLACE ">" "&gt;" xml "${xml}")
   string(APPEND appstream_items "          <li>${xml}</li>\n")
-  lumiq_fold("${item}" "    - " "      " folded)
-  string(APPEND debian_items "${folded}")
   set(item "")
 endmacro()
 
-# Writes the release read so far, with its items, into both forms.
+# Writes the release read so far, with its items.
 macro(lumiq_close_release)
   if(appstream_items STREQUAL "")
     string(APPEND LUMIQ_APPSTREAM_RELEASES "    <release version=\"${release}\" date=\"${release_date}\"/>\n")
@@ -106,10 +69,6 @@ macro(lumiq_close_release)
            "    <release version=\"${release}\" date=\"${release_date}\">\n"
            "      <description>\n${appstream_items}        </ul>\n      </description>\n    </release>\n")
   endif()
-  lumiq_debian_date(${release_date} trailer)
-  string(APPEND LUMIQ_DEBIAN_CHANGELOG
-         "lumiq (${release}) unstable; urgency=medium\n\n${debian_items}\n"
-         " -- ${LUMIQ_MAINTAINER}  ${trailer}\n\n")
   set(release "")
 endmacro()
 
@@ -136,17 +95,14 @@ foreach(line IN LISTS lines ITEMS "## [end]")
       set(release ${version})
       set(release_date ${date})
       set(appstream_items "")
-      set(debian_items "")
     endif()
   elseif(release STREQUAL "")
     # The file's own header and [Unreleased] are not released.
   elseif(line MATCHES "^### (.+)")
     if(NOT appstream_items STREQUAL "")
       string(APPEND appstream_items "        </ul>\n")
-      string(APPEND debian_items "\n")
     endif()
     string(APPEND appstream_items "        <p>${CMAKE_MATCH_1}</p>\n        <ul>\n")
-    string(APPEND debian_items "  * ${CMAKE_MATCH_1}:\n")
   elseif(line MATCHES "^- (.+)")
     if(appstream_items STREQUAL "")
       message(FATAL_ERROR "CHANGELOG.md: release ${release} lists a change before its first "

@@ -14,6 +14,7 @@
 # NAME.
 
 systems_top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$systems_top/scripts/lib/mirror.sh"
 systems_cache=${LUMIQ_SYSTEMS_CACHE:-/var/cache/lumiq}
 systems_roots=()
 systems_mounted=()
@@ -29,15 +30,6 @@ fi
 if [ -z "${LUMIQ_SYSTEMS_UNSHARED:-}" ]; then
   LUMIQ_SYSTEMS_UNSHARED=1 exec unshare --mount --propagation private -- "$0" "$@"
 fi
-
-# Debian's codename for a release number; anything else is taken as a codename.
-codename() {
-  case $1 in
-    12) echo bookworm ;;
-    13) echo trixie ;;
-    *) echo "$1" ;;
-  esac
-}
 
 systems_start=$(date +%s)
 systems_finish() {
@@ -66,28 +58,6 @@ systems_cleanup() {
     fi
   done
   systems_roots=()
-}
-
-# The Debian archive this machine's apt uses: the first `deb` source of a main
-# suite (not -security, -updates or -backports), in either format apt reads.
-apt_mirror() {
-  {
-    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-      awk '$1 == "deb" { i = 2; if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ } if ($(i + 1) !~ /-/) print $i }'
-    cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
-      awk 'BEGIN { RS = ""; FS = "\n" }
-           { types = uris = suites = ""; off = 0
-             for (i = 1; i <= NF; i++) {
-               if (sub(/^Types:/, "", $i)) types = " " $i " "
-               else if (sub(/^URIs:/, "", $i)) uris = $i
-               else if (sub(/^Suites:/, "", $i)) suites = $i
-               else if ($i ~ /^Enabled:[ \t]*no/) off = 1
-             }
-             n = split(suites, s, /[ \t]+/); main = 0
-             for (i = 1; i <= n; i++) if (s[i] != "" && s[i] !~ /-/) main = 1
-             split(uris, u, /[ \t]+/)
-             if (!off && main && types ~ /[ \t]deb[ \t]/) print (u[1] != "" ? u[1] : u[2]) }'
-  } | grep -m 1 '/debian/\?$'
 }
 
 # Programs of another architecture run under qemu-user: registered with the

@@ -168,8 +168,13 @@ def main():
     pointer.type_into("degrees", 140, 100, "30")
     read_message(app, pointer, "Calculate!", 228, 32,
                  "No acceptable numeric value entered for\nmillicandela, please try again! (abc)")
+    pointer.click("mcd -> mlm", 52, 32)
+    wait_for("mcd -> mlm enables the intensity again", lambda: enabled(nodes["millicandela"]))
+    pointer.type_into("millicandela", 56, 100, "1000")
+    pointer.click("Calculate!", 228, 32)
+    wait_for("1000 mcd at 30 degrees gives 214.1 mlm", lambda: text_of(nodes["millilumen"]) == "214.1")
     read_message(app, pointer, "Written by Lumiq", 140, 288, "Encounted an error? Please mail:\n")
-    print("PASS: names, texts, states and messages read through AT-SPI")
+    print("PASS: names, texts, states, messages and a conversion read through AT-SPI")
 
 
 main()
