@@ -18,16 +18,19 @@ debian_suite=bookworm
 
 source "$debian_top/scripts/lib/mirror.sh"
 
-# The tarball sbuild unpacks for every build: Debian's buildd variant.
-build_chroot() {
-  local tarball=$debian_cache/sbuild-$debian_suite-amd64.tar.zst mirror part
+# debian_tarball VARIANT [SUITE [ARCH]]: a Debian system that mmdebstrap
+# makes, as a tarball, once: buildd is the root sbuild unpacks for every build
+# (and updates), minbase the clean testbed of autopkgtest and piuparts.
+debian_tarball() {
+  local variant=$1 suite=${2:-$debian_suite} arch=${3:-amd64} tarball mirror part
+  tarball=$debian_cache/$variant-$suite-$arch.tar.gz
   # mmdebstrap picks the format by the name's ending.
-  part=${tarball%.tar.zst}.part.tar.zst
+  part=${tarball%.tar.gz}.part.tar.gz
   if [ ! -f "$tarball" ]; then
     mirror=$(apt_mirror) || { echo "$(basename "$0"): found no Debian mirror in this machine's apt sources" >&2; return 1; }
     mkdir -p "$debian_cache"
-    echo "$(basename "$0"): making the $debian_suite build root with mmdebstrap from $mirror" >&2
-    mmdebstrap --quiet --mode=unshare --variant=buildd "$debian_suite" "$part" "$mirror" >&2 &&
+    echo "$(basename "$0"): making Debian $suite ($arch, $variant) with mmdebstrap from $mirror" >&2
+    mmdebstrap --quiet --mode=unshare --variant="$variant" --architectures="$arch" "$suite" "$part" "$mirror" >&2 &&
       mv -T "$part" "$tarball" || { rm -rf "$part"; return 1; }
   fi
   echo "$tarball"
@@ -62,7 +65,7 @@ source_package() {
 binary_packages() {
   local dsc=$1 arch=$2 out=$3 chroot options=()
   shift 3
-  chroot=$(build_chroot)
+  chroot=$(debian_tarball buildd)
   local build_options=${DEB_BUILD_OPTIONS:-parallel=$(nproc)}
   if [ "$arch" != amd64 ]; then
     options=(--host="$arch" --profiles=cross,nocheck)
