@@ -83,7 +83,7 @@ sign_release() {
   fi
   open_key "$key" || return 1
   if ! {
-    signing_gpg --armor --detach-sign --output "$dir/SHA256SUMS.asc" "$dir/SHA256SUMS" &&
+    { [ ! -e "$dir/SHA256SUMS" ] || signing_gpg --armor --detach-sign --output "$dir/SHA256SUMS.asc" "$dir/SHA256SUMS"; } &&
       sign_suites "$dir" &&
       { [ ! -d "$dir/apt" ] || signing_gpg --export >"$dir/apt/lumiq-archive-keyring.pgp"; }
   }; then
