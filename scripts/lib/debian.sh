@@ -44,15 +44,15 @@ source_package() {
   # packaging, which the tarball leaves out, goes into the .debian.tar.xz.
   git -C "$debian_top" archive --format=tar --prefix="lumiq-$upstream/" "$commit" |
     gzip -9n >"$out/lumiq-$upstream.tar.gz"
-  cp "$out/lumiq-$upstream.tar.gz" "$work/lumiq_${upstream%%~*}.orig.tar.gz"
-  [ "${upstream%%~*}" = "$upstream" ] || mv "$work/lumiq_${upstream%%~*}.orig.tar.gz" "$work/lumiq_$upstream.orig.tar.gz"
+  cp "$out/lumiq-$upstream.tar.gz" "$work/lumiq_$upstream.orig.tar.gz"
   tar -xzf "$out/lumiq-$upstream.tar.gz" -C "$work"
   mkdir "$work/lumiq-$upstream/debian"
   git -C "$debian_top" archive --format=tar "$commit:debian" | tar -x -C "$work/lumiq-$upstream/debian"
   local changelog=$work/lumiq-$upstream/debian/changelog
   if [ "$(dpkg-parsechangelog -l "$changelog" -S Version)" != "$version" ]; then
     { printf 'lumiq (%s) %s; urgency=medium\n\n  * Packaged as %s.\n\n -- %s  %s\n\n' "$version" "$debian_suite" \
-        "$version" "$(dpkg-parsechangelog -l "$changelog" -S Maintainer)" "$(date -u -R -d "@$SOURCE_DATE_EPOCH")"
+        "$version" "$(dpkg-parsechangelog -l "$changelog" -S Maintainer)" \
+        "$(date -u -R -d "@$(git -C "$debian_top" log -1 --format=%ct "$commit")")"
       cat "$changelog"; } >"$changelog.new" && mv "$changelog.new" "$changelog"
   fi
   (cd "$work" && dpkg-source --build "lumiq-$upstream" >/dev/null)
