@@ -10,7 +10,7 @@ PREFIX ?= /usr/local
 # The checks that build or start minimal Debian systems run chroot.
 AS_ROOT := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps build run test install dist lintian install-check reproducible-check signing-check asan test-libcxx test-wasm test-arm64 fresh-check web web-serve web-test web-test-page web-test-deps web-budget bench fuzz screenshot clean
+.PHONY: all deps build run test install dist package-check repo-check reproducible-check signing-check asan test-libcxx test-wasm test-arm64 fresh-check web web-serve web-test web-test-page web-test-deps web-budget bench fuzz screenshot clean
 
 all: build
 
@@ -31,11 +31,12 @@ test: build
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# A release's files in dist/: the Debian packages for amd64 and arm64, the web
-# page, the source and their SHA256SUMS, stamped with the last commit's time
-# and built in a clean Debian 12 build root (needs root, or sudo; caches the
-# build root). With LUMIQ_SIGNING_KEY=FILE, an OpenPGP secret key, it signs
-# SHA256SUMS too (docs/releasing.md).
+# A release's files in dist/: the Debian source package, its packages for
+# amd64 and arm64 built by sbuild in a clean Debian 12 root, with their
+# .changes and .buildinfo, the web page, the source, their SHA256SUMS, and
+# the APT repository dist/apt/ (needs root, or sudo; caches the build root).
+# With LUMIQ_SIGNING_KEY=FILE, an OpenPGP secret key, it signs SHA256SUMS and
+# the repository (docs/releasing.md); without, they stay unsigned.
 dist:
 	$(AS_ROOT) env $(if $(LUMIQ_SIGNING_KEY),LUMIQ_SIGNING_KEY=$(abspath $(LUMIQ_SIGNING_KEY))) \
 	  $(if $(LUMIQ_SIGNING_PASSPHRASE_FILE),LUMIQ_SIGNING_PASSPHRASE_FILE=$(abspath $(LUMIQ_SIGNING_PASSPHRASE_FILE))) \
@@ -46,19 +47,19 @@ dist:
 signing-check:
 	tests/package/signing_test.sh
 
-# The packages as Debian's checker judges them: no error and no warning.
-lintian: dist
-	scripts/install-deps lintian
-	lintian --pedantic --info --fail-on error,warning dist/lumiq_*.deb
+# dist/'s packages judged by lintian, autopkgtest and piuparts (make dist first).
+package-check:
+	$(AS_ROOT) scripts/package-check dist
 
-# dist/'s packages installed with apt and started where Lumiq was never built:
-# amd64 on Debian 12 and 13, arm64 on arm64 Debian 12 under qemu-user.
-install-check:
-	$(AS_ROOT) scripts/install-check dist
+# dist/'s repository served to fresh Debian 12 and 13 and arm64 Debian 12:
+# installed by the README's commands, upgraded to a second version, and
+# refused under another key or with a changed package (make dist first).
+repo-check:
+	$(AS_ROOT) scripts/repo-check dist
 
-# Two builds of the current commit in two fresh clones, compared byte for byte.
+# dist/ built a second time and compared byte for byte (make dist first).
 reproducible-check:
-	$(AS_ROOT) scripts/reproducible-check
+	$(AS_ROOT) scripts/reproducible-check dist
 
 # Every test again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

@@ -3,8 +3,10 @@
 # a throwaway key made here (as scripts/dist signs it) must be good to gpgv
 # with that key's public half, and refused once one byte of the sums or of
 # the signature changes, or when another key signed it; a signature is
-# armoured; a key that cannot sign, or none, leaves no signature behind, not
-# even an earlier release's; and no signing leaves its keyring behind.
+# armoured; the repository's InRelease and Release.gpg check with the key
+# file it publishes; a key that cannot sign, or none, leaves no signature
+# behind, not even an earlier release's; and no signing leaves its keyring
+# behind.
 #   tests/package/signing_test.sh
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/signing.sh"
@@ -41,6 +43,7 @@ rows=(
   "one byte of the signature changed|maintainer.asc||signature|maintainer|refused"
   "signed by another key|stranger.asc|||maintainer|refused"
   "a key with a passphrase, given its file|guarded.asc|passphrase||guarded|good"
+  "a key with a passphrase, given none|guarded.asc|||guarded|unsigned"
   "a public key cannot sign|maintainer.gpg|||maintainer|unsigned"
   "no key: the sums stay unsigned||||maintainer|unsigned"
 )
@@ -51,7 +54,11 @@ for row in "${rows[@]}"; do
   rm -rf "$dir" && mkdir "$dir"
   printf 'lumiq_1.0.0_amd64.deb\n' >"$dir/lumiq_1.0.0_amd64.deb"
   (cd "$dir" && sha256sum lumiq_1.0.0_amd64.deb >SHA256SUMS)
-  echo "an earlier release's signature" >"$dir/SHA256SUMS.asc"
+  mkdir -p "$dir/apt/dists/bookworm"
+  echo "Codename: bookworm" >"$dir/apt/dists/bookworm/Release"
+  for earlier in SHA256SUMS.asc apt/dists/bookworm/InRelease; do
+    echo "an earlier release's signature" >"$dir/$earlier"
+  done
   rm -rf "$work/tmp" && mkdir "$work/tmp"
   if TMPDIR=$work/tmp LUMIQ_SIGNING_PASSPHRASE_FILE=${passphrase:+$work/$passphrase} \
     sign_release "$dir" "${key:+$work/$key}" 2>/dev/null && [ -e "$dir/SHA256SUMS.asc" ]; then
@@ -63,12 +70,17 @@ for row in "${rows[@]}"; do
       got="not armoured"
     elif gpgv --keyring "$work/$keyring.gpg" "$dir/SHA256SUMS.asc" "$dir/SHA256SUMS" 2>/dev/null; then
       got=good
+      release=$dir/apt/dists/bookworm/Release
+      { gpgv --keyring "$dir/apt/lumiq-archive-keyring.pgp" "$release.gpg" "$release" &&
+        gpgv --keyring "$dir/apt/lumiq-archive-keyring.pgp" "${release%Release}InRelease"; } 2>/dev/null ||
+        got="good, yet the repository's signatures do not check with its key file"
     else
       got=refused
     fi
   else
     got=unsigned
-    [ ! -e "$dir/SHA256SUMS.asc" ] || got="unsigned, yet a SHA256SUMS.asc is left"
+    [ ! -e "$dir/SHA256SUMS.asc" ] && [ ! -e "$dir/apt/dists/bookworm/InRelease" ] ||
+      got="unsigned, yet a signature is left"
   fi
   [ -z "$(ls -A "$work/tmp")" ] || got="$got, yet a keyring is left in the temporary folder"
   if [ "$got" = "$want" ]; then
