@@ -32,8 +32,8 @@ if [ -z "${LUMIQ_SYSTEMS_UNSHARED:-}" ]; then
 fi
 
 systems_start=$(date +%s)
-systems_finish() {
-  local status=$?
+systems_finish() {  # [STATUS]: the script's, when a trap of its own calls this
+  local status=${1:-$?}
   trap - EXIT
   systems_cleanup
   echo "$(basename "$0"): $(($(date +%s) - systems_start)) s in all, exit status $status"
