@@ -46,7 +46,8 @@ source_package() {
     gzip -9n >"$out/lumiq-$upstream.tar.gz"
   cp "$out/lumiq-$upstream.tar.gz" "$work/lumiq_$upstream.orig.tar.gz"
   tar -xzf "$out/lumiq-$upstream.tar.gz" -C "$work"
-  mkdir "$work/lumiq-$upstream/debian"
+  # Its mode goes into the .debian.tar.xz: not the caller's umask.
+  mkdir -m 755 "$work/lumiq-$upstream/debian"
   git -C "$debian_top" archive --format=tar "$commit:debian" | tar -x -C "$work/lumiq-$upstream/debian"
   local changelog=$work/lumiq-$upstream/debian/changelog
   if [ "$(dpkg-parsechangelog -l "$changelog" -S Version)" != "$version" ]; then
