@@ -37,9 +37,11 @@ install: build
 # the APT repository dist/apt/ (needs root, or sudo; caches the build root).
 # With LUMIQ_SIGNING_KEY=FILE, an OpenPGP secret key, it signs SHA256SUMS and
 # the repository (docs/releasing.md); without, they stay unsigned.
+# LUMIQ_REPOSITORY_URL is where the repository is published.
 dist:
 	$(AS_ROOT) env $(if $(LUMIQ_SIGNING_KEY),LUMIQ_SIGNING_KEY=$(abspath $(LUMIQ_SIGNING_KEY))) \
 	  $(if $(LUMIQ_SIGNING_PASSPHRASE_FILE),LUMIQ_SIGNING_PASSPHRASE_FILE=$(abspath $(LUMIQ_SIGNING_PASSPHRASE_FILE))) \
+	  $(if $(LUMIQ_REPOSITORY_URL),LUMIQ_REPOSITORY_URL=$(LUMIQ_REPOSITORY_URL)) \
 	  scripts/dist dist
 
 # The release's signing, with throwaway keys: a good signature checks with
