@@ -39,7 +39,9 @@ open_key() {
   signing_gpg --import "$key" 2>/dev/null &&
     [ -n "$(signing_gpg --list-secret-keys --with-colons | grep '^sec')" ] ||
     { echo "signing: $key holds no secret key" >&2; close_key; return 1; }
-  if ! echo probe | signing_gpg --sign --output /dev/null 2>/dev/null; then
+  # To standard output: gpg removes the file --output names when it fails,
+  # and as root that would be /dev/null itself.
+  if ! echo probe | signing_gpg --sign --output - >/dev/null 2>&1; then
     if [ -z "${LUMIQ_SIGNING_PASSPHRASE_FILE:-}" ]; then
       echo "signing: the key $key needs its passphrase: name a file that holds it in" \
            "LUMIQ_SIGNING_PASSPHRASE_FILE" >&2
