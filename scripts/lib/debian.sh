@@ -36,14 +36,23 @@ debian_tarball() {
   echo "$tarball"
 }
 
+# The release's source tarball of COMMIT for UPSTREAM's version, to stdout.
+source_tarball() {
+  git -C "$debian_top" archive --format=tar --prefix="lumiq-$2/" "$1" | gzip -9n
+}
+
+# The package's version at COMMIT, from its debian/changelog.
+packaged_version() {
+  git -C "$debian_top" show "$1:debian/changelog" | dpkg-parsechangelog -l - -S Version
+}
+
 source_package() {
   local commit=$1 version=$2 out=$3 upstream work
   upstream=${version%-*}
   work=$(mktemp -d)
   # The release's source tarball is the orig tarball, byte for byte; the
   # packaging, which the tarball leaves out, goes into the .debian.tar.xz.
-  git -C "$debian_top" archive --format=tar --prefix="lumiq-$upstream/" "$commit" |
-    gzip -9n >"$out/lumiq-$upstream.tar.gz"
+  source_tarball "$commit" "$upstream" >"$out/lumiq-$upstream.tar.gz"
   cp "$out/lumiq-$upstream.tar.gz" "$work/lumiq_$upstream.orig.tar.gz"
   tar -xzf "$out/lumiq-$upstream.tar.gz" -C "$work"
   # Its mode goes into the .debian.tar.xz: not the caller's umask.

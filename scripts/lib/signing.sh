@@ -70,14 +70,19 @@ sign_suites() {
   done
 }
 
+# What signing DIR writes, and so removes before it signs or when it fails.
+remove_signatures() {
+  rm -f "$1/SHA256SUMS.asc" "$1"/apt/dists/*/InRelease "$1"/apt/dists/*/Release.gpg \
+    "$1/apt/lumiq-archive-keyring.pgp"
+}
+
 # sign_release DIR [KEY]: signs DIR's SHA256SUMS and its repository DIR/apt
 # (when there is one) with KEY, or with no key says that they stay unsigned.
 # Either way no signature of earlier files is left; a key that cannot sign
 # signs nothing.
 sign_release() {
   local dir=$1 key=${2:-}
-  rm -f "$dir/SHA256SUMS.asc" "$dir"/apt/dists/*/InRelease "$dir"/apt/dists/*/Release.gpg \
-    "$dir/apt/lumiq-archive-keyring.pgp"
+  remove_signatures "$dir"
   if [ -z "$key" ]; then
     echo "signing: no signing key (LUMIQ_SIGNING_KEY): $dir/SHA256SUMS and the repository" \
          "$dir/apt are UNSIGNED, and apt refuses an unsigned repository" >&2
@@ -89,8 +94,7 @@ sign_release() {
       sign_suites "$dir" &&
       { [ ! -d "$dir/apt" ] || signing_gpg --export >"$dir/apt/lumiq-archive-keyring.pgp"; }
   }; then
-    rm -f "$dir/SHA256SUMS.asc" "$dir"/apt/dists/*/InRelease "$dir"/apt/dists/*/Release.gpg \
-      "$dir/apt/lumiq-archive-keyring.pgp"
+    remove_signatures "$dir"
     echo "signing: could not sign $dir with $key" >&2
     close_key
     return 1
